@@ -1,0 +1,6 @@
+#include "Sitzung.h"
+
+tSitzung& Sitzung() {
+    static tSitzung sitzung;
+    return sitzung;
+}

@@ -1,0 +1,24 @@
+#include "EinzelInstanz.h"
+#include "Programmstart.h"
+#include "QtRueckfragen.h"
+
+#include <QApplication>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+int main(int argc, char** argv) {
+#ifdef Q_OS_UNIX
+    // The data files are the business's books: never readable by other users of the machine.
+    umask(umask(0) | S_IRWXO);
+#endif
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(Anwendungstitel));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(Anwendungstitel));
+
+    QtRueckfragen fragen;
+    RueckfragenAnmeldung anmeldung(fragen);
+    EinzelInstanz instanz;
+    return ProgrammStarten(QApplication::applicationFilePath(), instanz);
+}

@@ -1,0 +1,5 @@
+#include <QCoreApplication>
+
+QCoreApplication* KivoTestAnwendung(int& argc, char** argv) {
+    return new QCoreApplication(argc, argv);
+}
