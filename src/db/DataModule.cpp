@@ -1,16 +1,16 @@
 #include "DataModule.h"
 
+#include "Altarchiv.h"
 #include "Komprimieren.h"
 #include "Pfade.h"
 #include "Rueckfragen.h"
+#include "Strukturaktualisierung.h"
 
 TDataModule1::TDataModule1(const QString& datenverzeichnis) : verzeichnis(datenverzeichnis) {}
 
 void TDataModule1::strukturAnpassen(const QString& datenbankart, const QString& datei) {
-    if (!strukturAktualisieren)
-        return;
     try {
-        strukturAktualisieren(DefinitionsDateiname(verzeichnis, datenbankart), datei);
+        StrukturAktualisieren(DefinitionsDateiname(verzeichnis, datenbankart), datei);
     } catch (const DatenbankFehler&) {
         // The connection opens anyway: the file may still serve what the user came for.
         Benutzer().fehler(
@@ -22,6 +22,7 @@ void TDataModule1::strukturAnpassen(const QString& datenbankart, const QString& 
 
 void TDataModule1::ADOConnection_BereichVerbinden(const QString& dbName, bool strukturanpassung) {
     ADOConnection_Bereich.schliessen();
+    AusAltarchivAbleiten(dbName, Altarchivteil::Bereich);
     if (strukturanpassung)
         strukturAnpassen(QStringLiteral("bereich"), dbName);
     ADOConnection_Bereich.oeffnen(dbName);
@@ -46,8 +47,11 @@ void TDataModule1::ADOConnection_DatenTrennen() {
     ADOConnection_Daten.schliessen();
 }
 
-void TDataModule1::ADOConnection_ArchivVerbinden(const QString& dbName, bool strukturanpassung) {
+void TDataModule1::ADOConnection_ArchivVerbinden(const QString& dbName, bool strukturanpassung,
+                                                 int kontenplan) {
     ADOConnection_Archiv.schliessen();
+    if (WirksamerKontenplan(kontenplan) == 77)
+        AusAltarchivAbleiten(dbName, Altarchivteil::Archiv);
     if (strukturanpassung)
         strukturAnpassen(QStringLiteral("archiv"), dbName);
     ADOConnection_Archiv.oeffnen(dbName);

@@ -3,7 +3,6 @@
 #include "Datenbank.h"
 
 #include <QString>
-#include <functional>
 
 // Owns the five connections of the program and the operations that open and close them.
 // Opening with structure adaptation brings the file up to its definition first.
@@ -21,7 +20,10 @@ public:
     void ADOConnection_BereichTrennen();
     void ADOConnection_DatenVerbinden(const QString& dbName, bool strukturanpassung);
     void ADOConnection_DatenTrennen();
-    void ADOConnection_ArchivVerbinden(const QString& dbName, bool strukturanpassung);
+    // A missing bereich.mdb, and a missing archiv_77.mdb for chart 77, is first derived from
+    // the legacy archiv.mdb of the Bereich when that exists.
+    void ADOConnection_ArchivVerbinden(const QString& dbName, bool strukturanpassung,
+                                       int kontenplan);
     void ADOConnection_ArchivTrennen();
     void ADOConnection_StammVerbinden();
     void ADOConnection_StammTrennen();
@@ -39,11 +41,6 @@ public:
     bool ArchivDateiKomprimieren();
 
     const QString& datenverzeichnis() const { return verzeichnis; }
-
-    // Brings a database file up to its definition file. Set by the structure update; without
-    // it files are opened as they are.
-    std::function<void(const QString& definitionsdatei, const QString& datenbankdatei)>
-        strukturAktualisieren;
 
 private:
     QString verzeichnis;

@@ -2,6 +2,7 @@
 
 #include "Text.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <sqlite3.h>
@@ -64,6 +65,7 @@ Datenbank::~Datenbank() {
 void Datenbank::oeffnen(const QString& datei, bool anlegen) {
     schliessen();
     dateiname = datei;
+    const bool neu = anlegen && !QFileInfo::exists(datei);
     int flags = SQLITE_OPEN_READWRITE | (anlegen ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(utf8(datei.toUtf8()), &db, flags, nullptr) != SQLITE_OK) {
         const QString grund = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
@@ -73,6 +75,10 @@ void Datenbank::oeffnen(const QString& datei, bool anlegen) {
             QStringLiteral("Die Datenbank \"%1\" konnte nicht geöffnet werden: %2")
                 .arg(datei, grund));
     }
+    // Never readable by other users of the machine; SQLite gives its journal files the same.
+    if (neu)
+        QFile::setPermissions(datei, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ReadGroup | QFileDevice::WriteGroup);
     sqlite3_busy_timeout(db, WarteZeitMs);
     sqlite3_create_collation(db, "DEUTSCH", SQLITE_UTF8, nullptr, vergleicheDeutsch);
     sqlite3_create_function(db, "GROSS", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, gross,

@@ -58,6 +58,8 @@ bool DaoDatenbankKomprimieren(const QString& quelle, const QString& ziel) {
         }
         db.skript(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;"));
         db.ausfuehren(QStringLiteral("VACUUM INTO ?"), {ziel});
+        // The new file is created with default permissions; it keeps those of the original.
+        QFile::setPermissions(ziel, QFile::permissions(quelle));
         if (!synchronisieren(ziel) || !ersetzen(ziel, quelle)) {
             QFile::remove(ziel);
             return false;

@@ -37,17 +37,22 @@ TEST_F(DataModuleTest, DatenVerbindenSetztFehlendenKontenplanAuf77) {
 
 TEST_F(DataModuleTest, FehlerDerStrukturaktualisierungWirdGemeldetUndDieVerbindungOeffnetTrotzdem) {
     FakeRueckfragen fragen;
-    QString definitionsdatei;
-    dm.strukturAktualisieren = [&](const QString& def, const QString&) {
-        definitionsdatei = def;
-        throw DatenbankFehler(QStringLiteral("gesperrt"));
-    };
+    {
+        Datenbank db;
+        db.oeffnen(daten);
+        db.skript(QStringLiteral("INSERT INTO Erfassungen_CSV VALUES (1, 30)"));
+    }
+    // The key cannot be added over the duplicate user IDs; the new field can.
+    dir.schreiben(QStringLiteral("mdbdfs/daten.mdbdf"),
+                  "[Erfassungen_CSV]\nBenutzerID=$4;4;1\nNeu=4;4;1\n");
     dm.ADOConnection_DatenVerbinden(daten, true);
-    EXPECT_EQ(definitionsdatei, DefinitionsDateiname(dir.pfad(), QStringLiteral("daten")));
     EXPECT_EQ(fragen.texte(),
               QStringList{QStringLiteral("Es ist ein Fehler bei der Aktualisierung der "
                                          "Datenstruktur (daten.mdb) aufgetreten!")});
-    EXPECT_TRUE(dm.ADOConnection_Daten.offen());
+    ASSERT_TRUE(dm.ADOConnection_Daten.offen());
+    EXPECT_EQ(dm.ADOConnection_Daten.ganzzahlWert(
+                  QStringLiteral("SELECT count(Neu) + count(*) FROM Erfassungen_CSV")),
+              3);
 }
 
 TEST_F(DataModuleTest, SchliessenEntferntNurDieZwischenzeilenDesBenutzers) {

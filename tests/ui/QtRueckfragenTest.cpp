@@ -1,4 +1,5 @@
 #include "QtRueckfragen.h"
+#include "Fensterhilfen.h"
 #include "TformMeldungsFenster.h"
 
 #include <QApplication>
@@ -10,27 +11,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-QCoreApplication* KivoTestAnwendung(int& argc, char** argv) {
-    return new QApplication(argc, argv);
-}
-
 namespace {
-
-// Runs once the modal window is up: hands it to the test and lets it act like a user.
-template <typename Fenster, typename Aktion> void sobaldOffen(Aktion aktion) {
-    QTimer::singleShot(0, [aktion] {
-        auto* f = qobject_cast<Fenster*>(QApplication::activeModalWidget());
-        ASSERT_NE(f, nullptr);
-        aktion(f);
-    });
-}
-
-QPushButton* knopf(QWidget* w, const QString& text) {
-    for (auto* k : w->findChildren<QPushButton*>())
-        if (k->text() == text)
-            return k;
-    return nullptr;
-}
 
 TEST(QtRueckfragen, DeutscheKnoepfeUndZeilenumbrueche) {
     QtRueckfragen fragen;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TestVerzeichnis.h"
+
+#include <QString>
+
+// A complete installation in a temporary folder, built by the real provisioning code with the
+// definition files and the reference database of the build: data directory, Bereich "Test",
+// Betrieb "1000" (chart 77, bookings from 1 January 2024) and its main administrator "Admin"
+// with the password "geheim".
+class TestInstallation {
+public:
+    TestInstallation();
+
+    QString datenverzeichnis() const { return dir.datei(QStringLiteral("kivo")); }
+    QString bereich() const { return QStringLiteral("Test"); }
+    QString mnr() const { return QStringLiteral("1000"); }
+    QString benutzer() const { return QStringLiteral("Admin"); }
+    QString passwort() const { return QStringLiteral("geheim"); }
+    qint64 benutzerId() const { return adminId; }
+
+    // The folder holding the installation files (mdbdfs/, kmb_stamm.mdb).
+    static QString programmverzeichnis();
+
+private:
+    TestVerzeichnis dir;
+    qint64 adminId = 0;
+};
