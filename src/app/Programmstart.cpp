@@ -7,7 +7,8 @@
 #include "Rueckfragen.h"
 #include "Sitzung.h"
 
-int ProgrammStarten(const QString& programmDatei, EinzelInstanz& instanz) {
+int ProgrammStarten(const QString& programmDatei, EinzelInstanz& instanz,
+                    const LoginAusfuehren& anmelden) {
     if (!instanz.erwerben()) {
         Benutzer().information(QStringLiteral("KIVO-Online ist bereits gestartet!"));
         return 0;
@@ -23,8 +24,11 @@ int ProgrammStarten(const QString& programmDatei, EinzelInstanz& instanz) {
     OptionenIniLesen(sitzung.Datenverzeichnis, sitzung.Optionen);
 
     TDataModule1 dm(sitzung.Datenverzeichnis);
+    if (!anmelden(dm))
+        return 0;
     Benutzer().information(
-        QStringLiteral("Die Anmeldung ist in dieser Programmversion noch nicht enthalten.\r"
+        QStringLiteral("Das Hauptfenster ist in dieser Programmversion noch nicht enthalten.\r"
                        "KIVO-Online wird beendet."));
+    dm.DatenbankenSchliessen(sitzung.BenutzerID);
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Betriebsdaten.h"
 #include "Optionen.h"
 
 #include <QString>
@@ -16,6 +17,9 @@ struct tSitzung {
     bool NurLesen = false;
     bool HinweisImportKundenRechnungen = false;
     tOptionen Optionen;
+    tFirma Firma;
+    // The account ranges of the business's chart, ordered by ID and KontoVon.
+    std::vector<tKontenbereich> Kontenbereiche;
     int Monat = 0;
     int Jahr = 0;
 };

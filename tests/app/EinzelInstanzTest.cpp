@@ -1,4 +1,5 @@
 #include "EinzelInstanz.h"
+#include "DataModule.h"
 #include "FakeRueckfragen.h"
 #include "Programmstart.h"
 #include "Sitzung.h"
@@ -11,6 +12,11 @@
 #include <unistd.h>
 
 namespace {
+
+// The login itself is tested with its dialog; here it is cancelled.
+bool abgebrochen(TDataModule1&) {
+    return false;
+}
 
 // A second process that takes the lock, reports through a pipe and waits to be killed.
 pid_t sperrendesKind(const QString& verzeichnis, bool& erworben) {
@@ -62,7 +68,7 @@ TEST(Programmstart, ZweiterStartZeigtDenHinweisUndEndet) {
     if (kind == 0) {
         FakeRueckfragen fragen;
         EinzelInstanz zweite(dir.pfad());
-        const int rc = ProgrammStarten(dir.datei(QStringLiteral("kivo")), zweite);
+        const int rc = ProgrammStarten(dir.datei(QStringLiteral("kivo")), zweite, abgebrochen);
         _exit(rc == 0 && fragen.texte() ==
                              QStringList{QStringLiteral("KIVO-Online ist bereits gestartet!")}
                   ? 0
@@ -79,7 +85,7 @@ TEST(Programmstart, UnbrauchbaresDatenverzeichnisGibtEineKlareMeldung) {
     dir.schreiben(QStringLiteral("kivo.ini"), "[System]\nKIVO-Verzeichnis=/gibt/es/nicht\n");
     FakeRueckfragen fragen;
     EinzelInstanz instanz(dir.pfad());
-    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz), 1);
+    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz, abgebrochen), 1);
     ASSERT_EQ(fragen.meldungen.size(), 1u);
     EXPECT_EQ(fragen.meldungen[0].art, Meldungsart::Fehler);
     EXPECT_EQ(fragen.meldungen[0].text,
@@ -92,7 +98,7 @@ TEST(Programmstart, LiestDieSchalterDesDatenverzeichnisses) {
     dir.schreiben(QStringLiteral("optionen.ini"), "[System]\nOnline=1\n");
     FakeRueckfragen fragen;
     EinzelInstanz instanz(dir.pfad());
-    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz), 0);
+    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz, abgebrochen), 0);
     EXPECT_EQ(Sitzung().Datenverzeichnis, dir.pfad() + u'/');
     EXPECT_TRUE(Sitzung().Optionen.Online);
 }

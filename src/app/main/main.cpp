@@ -1,6 +1,7 @@
 #include "EinzelInstanz.h"
 #include "Programmstart.h"
 #include "QtRueckfragen.h"
+#include "TformAnmeldung.h"
 
 #include <QApplication>
 
@@ -20,5 +21,11 @@ int main(int argc, char** argv) {
     QtRueckfragen fragen;
     RueckfragenAnmeldung anmeldung(fragen);
     EinzelInstanz instanz;
-    return ProgrammStarten(QApplication::applicationFilePath(), instanz);
+    const QStringList argumente = QApplication::arguments();
+    const QString parameter = argumente.size() > 1 ? argumente[1] : QString();
+    return ProgrammStarten(QApplication::applicationFilePath(), instanz,
+                           [&parameter](TDataModule1& dm) {
+                               TformAnmeldung anmeldung(dm, parameter);
+                               return anmeldung.Execute();
+                           });
 }
