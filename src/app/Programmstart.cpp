@@ -8,7 +8,7 @@
 #include "Sitzung.h"
 
 int ProgrammStarten(const QString& programmDatei, EinzelInstanz& instanz,
-                    const LoginAusfuehren& anmelden) {
+                    const LoginAusfuehren& anmelden, const HauptfensterStarten& hauptfenster) {
     if (!instanz.erwerben()) {
         Benutzer().information(QStringLiteral("KIVO-Online ist bereits gestartet!"));
         return 0;
@@ -26,9 +26,5 @@ int ProgrammStarten(const QString& programmDatei, EinzelInstanz& instanz,
     TDataModule1 dm(sitzung.Datenverzeichnis);
     if (!anmelden(dm))
         return 0;
-    Benutzer().information(
-        QStringLiteral("Das Hauptfenster ist in dieser Programmversion noch nicht enthalten.\r"
-                       "KIVO-Online wird beendet."));
-    dm.DatenbankenSchliessen(sitzung.BenutzerID);
-    return 0;
+    return hauptfenster(dm);
 }

@@ -18,6 +18,12 @@ bool abgebrochen(TDataModule1&) {
     return false;
 }
 
+// Without a login there is no main window.
+int keinFenster(TDataModule1&) {
+    ADD_FAILURE() << "main window after a cancelled login";
+    return 1;
+}
+
 // A second process that takes the lock, reports through a pipe and waits to be killed.
 pid_t sperrendesKind(const QString& verzeichnis, bool& erworben) {
     int rohr[2];
@@ -68,7 +74,8 @@ TEST(Programmstart, ZweiterStartZeigtDenHinweisUndEndet) {
     if (kind == 0) {
         FakeRueckfragen fragen;
         EinzelInstanz zweite(dir.pfad());
-        const int rc = ProgrammStarten(dir.datei(QStringLiteral("kivo")), zweite, abgebrochen);
+        const int rc =
+            ProgrammStarten(dir.datei(QStringLiteral("kivo")), zweite, abgebrochen, keinFenster);
         _exit(rc == 0 && fragen.texte() ==
                              QStringList{QStringLiteral("KIVO-Online ist bereits gestartet!")}
                   ? 0
@@ -85,7 +92,8 @@ TEST(Programmstart, UnbrauchbaresDatenverzeichnisGibtEineKlareMeldung) {
     dir.schreiben(QStringLiteral("kivo.ini"), "[System]\nKIVO-Verzeichnis=/gibt/es/nicht\n");
     FakeRueckfragen fragen;
     EinzelInstanz instanz(dir.pfad());
-    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz, abgebrochen), 1);
+    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz, abgebrochen, keinFenster),
+              1);
     ASSERT_EQ(fragen.meldungen.size(), 1u);
     EXPECT_EQ(fragen.meldungen[0].art, Meldungsart::Fehler);
     EXPECT_EQ(fragen.meldungen[0].text,
@@ -98,9 +106,27 @@ TEST(Programmstart, LiestDieSchalterDesDatenverzeichnisses) {
     dir.schreiben(QStringLiteral("optionen.ini"), "[System]\nOnline=1\n");
     FakeRueckfragen fragen;
     EinzelInstanz instanz(dir.pfad());
-    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz, abgebrochen), 0);
+    EXPECT_EQ(ProgrammStarten(dir.datei(QStringLiteral("kivo")), instanz, abgebrochen, keinFenster),
+              0);
     EXPECT_EQ(Sitzung().Datenverzeichnis, dir.pfad() + u'/');
     EXPECT_TRUE(Sitzung().Optionen.Online);
+}
+
+TEST(Programmstart, NachDerAnmeldungLaeuftDasHauptfensterBisZumEnde) {
+    TestVerzeichnis dir;
+    FakeRueckfragen fragen;
+    EinzelInstanz instanz(dir.pfad());
+    int fenster = 0;
+    const auto hauptfenster = [&fenster](TDataModule1&) {
+        ++fenster;
+        return 7;
+    };
+    EXPECT_EQ(ProgrammStarten(
+                  dir.datei(QStringLiteral("kivo")), instanz, [](TDataModule1&) { return true; },
+                  hauptfenster),
+              7);
+    EXPECT_EQ(fenster, 1);
+    EXPECT_TRUE(fragen.texte().isEmpty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "Programmstart.h"
 #include "QtRueckfragen.h"
 #include "TformAnmeldung.h"
+#include "TformHauptForm.h"
 
 #include <QApplication>
 
@@ -23,9 +24,11 @@ int main(int argc, char** argv) {
     EinzelInstanz instanz;
     const QStringList argumente = QApplication::arguments();
     const QString parameter = argumente.size() > 1 ? argumente[1] : QString();
-    return ProgrammStarten(QApplication::applicationFilePath(), instanz,
-                           [&parameter](TDataModule1& dm) {
-                               TformAnmeldung anmeldung(dm, parameter);
-                               return anmeldung.Execute();
-                           });
+    const LoginAusfuehren anmelden = [&parameter](TDataModule1& dm) {
+        TformAnmeldung anmeldung(dm, parameter);
+        return anmeldung.Execute();
+    };
+    return ProgrammStarten(
+        QApplication::applicationFilePath(), instanz, anmelden,
+        [&anmelden](TDataModule1& dm) { return HauptfensterAusfuehren(dm, anmelden); });
 }
