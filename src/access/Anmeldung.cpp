@@ -3,6 +3,7 @@
 #include "Aufteilungskonten.h"
 #include "DataModule.h"
 #include "Firmendaten.h"
+#include "Kontenbereiche.h"
 #include "Passwort.h"
 #include "Pfade.h"
 #include "Rueckfragen.h"

@@ -1,7 +1,7 @@
 #include "Sichtbarkeit.h"
 
 #include "Benutzerrechte.h"
-#include "Firmendaten.h"
+#include "Kontenbereiche.h"
 #include "Sitzung.h"
 #include "Text.h"
 

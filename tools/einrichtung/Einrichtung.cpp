@@ -1,11 +1,15 @@
 #include "Einrichtung.h"
 
+#include "Buchungsbereiche.h"
+#include "DataModule.h"
 #include "Dateien.h"
 #include "Datenbank.h"
 #include "Definitionsdatei.h"
 #include "Einrichtungsfehler.h"
+#include "Konten.h"
 #include "Passwort.h"
 #include "Pfade.h"
+#include "Sitzung.h"
 #include "Strukturaktualisierung.h"
 #include "Text.h"
 #include "Uhr.h"
@@ -248,6 +252,121 @@ qint64 BenutzerAnlegen(const QString& datenverzeichnis, const QString& bereich,
     }
 }
 
+namespace {
+
+tGeldkonto demoBereich(int art, qint64 konto, const QString& name, const QDate& anfang,
+                       Betrag saldo) {
+    tGeldkonto g;
+    g.Bereichsart = art;
+    g.Konto = konto;
+    g.Bezeichnung = name;
+    g.Aktiv = true;
+    g.BelegMaske = QStringLiteral("ww_mm_");
+    g.AnfangsMonat = anfang;
+    g.AnfangsSaldo = saldo;
+    return g;
+}
+
+tKontoDaten demoKonto(int art, const QString& name, const QString& ort,
+                      const tBankverbindung& bank) {
+    tKontoDaten k;
+    k.KontoArt = art;
+    k.Bezeichnung = name;
+    k.Ort = ort;
+    k.Bankverbindungen = {bank};
+    k.ZV.StandardBank = 0;
+    k.ZV.Bankeinzug = art == KontoArt::Kunde;
+    k.ZV.NTage = 30;
+    return k;
+}
+
+// The master data a demo user needs to start booking: a cash box, a bank account, a
+// goods-received journal, suppliers and customers with bank connections. The master-data
+// functions work on the session, so it is borrowed for the time and given back.
+void DemoStammdatenAnlegen(const QString& datenverzeichnis, const DemoZugang& zugang) {
+    const tSitzung vorher = Sitzung();
+    tSitzung& s = Sitzung();
+    s = tSitzung();
+    s.Datenverzeichnis = datenverzeichnis;
+    s.Bereich = zugang.bereich;
+    s.MNr = zugang.mnr;
+    try {
+        TDataModule1 dm(datenverzeichnis);
+        dm.ADOConnection_DatenVerbinden(
+            DatenDateiname(datenverzeichnis, zugang.bereich, zugang.mnr), false);
+        dm.ADOConnection_ArchivVerbinden(ArchivDateiname(datenverzeichnis, zugang.bereich, 77),
+                                         false, 77);
+        const QDate anfang(Heute().year(), 1, 1);
+        tGeldkonto kasse = demoBereich(Bereichsart::Kasse, 1600, QStringLiteral("Kasse"), anfang,
+                                       Betrag::ausCent(50000));
+        tGeldkonto bank = demoBereich(Bereichsart::Bank, 1800, QStringLiteral("Commerzbank"),
+                                      anfang, Betrag::ausCent(1250000));
+        bank.Zahlung = {QStringLiteral("DE89370400440532013000"),
+                        QStringLiteral("COBADEFFXXX"),
+                        QStringLiteral("37040044"),
+                        QStringLiteral("532013000"),
+                        {},
+                        true};
+        tGeldkonto wareneingang = demoBereich(Bereichsart::Wareneingang, 5400,
+                                              QStringLiteral("Wareneingang"), anfang, Betrag());
+        for (tGeldkonto* g : {&kasse, &bank, &wareneingang})
+            if (!GeldkontoSpeichern(dm, *g, true))
+                throw Einrichtungsfehler(QStringLiteral("Der Erfassungsbereich \"%1\" kann "
+                                                        "nicht angelegt werden.")
+                                             .arg(g->Bezeichnung));
+        const tBankverbindung phoenix{QStringLiteral("DE02500105170137075030"),
+                                      QStringLiteral("INGDDEFFXXX"),
+                                      QStringLiteral("50010517"),
+                                      QStringLiteral("137075030"),
+                                      {},
+                                      true};
+        const tBankverbindung kunde{QStringLiteral("DE02120300000000202051"),
+                                    QStringLiteral("BYLADEM1001"),
+                                    QStringLiteral("12030000"),
+                                    QStringLiteral("202051"),
+                                    {},
+                                    true};
+        const struct {
+            tKontoDaten konto;
+            const char* textschluessel;
+        } konten[] = {
+            {demoKonto(KontoArt::Lieferant, QStringLiteral("Phoenix Pharmahandel"),
+                       QStringLiteral("Mannheim"), phoenix),
+             "PHOENIX"},
+            {demoKonto(KontoArt::Lieferant, QStringLiteral("Sanacorp Pharmahandel"),
+                       QStringLiteral("Planegg"), phoenix),
+             "SANACORP"},
+            {demoKonto(KontoArt::LieferantKosten, QStringLiteral("Stadtwerke"),
+                       QStringLiteral("Musterstadt"), bank.Zahlung),
+             "STADTWERKE"},
+            {demoKonto(KontoArt::Kunde, QStringLiteral("Pflegeheim Sonnenhof"),
+                       QStringLiteral("Musterstadt"), kunde),
+             "SONNENHOF"},
+            {demoKonto(KontoArt::Kunde, QStringLiteral("Arztpraxis Dr. Weber"),
+                       QStringLiteral("Musterstadt"), kunde),
+             "WEBER"},
+        };
+        for (const auto& eintrag : konten) {
+            tKontoDaten k = eintrag.konto;
+            if (k.KontoArt == KontoArt::Kunde)
+                k.ZV.Mandatsreferenz = MandatsreferenzAusName(k.Bezeichnung);
+            if (!KontoSpeichern(dm, k, QString::fromLatin1(eintrag.textschluessel)))
+                throw Einrichtungsfehler(QStringLiteral("Das Konto \"%1\" kann nicht angelegt "
+                                                        "werden.")
+                                             .arg(k.Bezeichnung));
+        }
+    } catch (const DatenbankFehler& e) {
+        Sitzung() = vorher;
+        throw Einrichtungsfehler(e.text());
+    } catch (...) {
+        Sitzung() = vorher;
+        throw;
+    }
+    Sitzung() = vorher;
+}
+
+} // namespace
+
 DemoZugang DemoAnlegen(const QString& programmverzeichnis, const QString& datenverzeichnis) {
     const DemoZugang zugang{QStringLiteral("Demo"), QStringLiteral("10001"),
                             QStringLiteral("Administrator"), QStringLiteral("demo")};
@@ -259,5 +378,6 @@ DemoZugang DemoAnlegen(const QString& programmverzeichnis, const QString& datenv
     BenutzerAnlegen(
         datenverzeichnis, zugang.bereich,
         {zugang.benutzer, QStringLiteral("ADM"), zugang.passwort, Benutzerart::Administrator});
+    DemoStammdatenAnlegen(datenverzeichnis, zugang);
     return zugang;
 }
