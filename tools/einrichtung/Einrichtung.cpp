@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 
 namespace {
 
@@ -68,13 +69,22 @@ void bereichPruefen(const QString& datenverzeichnis, const QString& bereich) {
 }
 
 // Bereich and Betrieb folders are built under a hidden name and renamed into place, so the
-// login never lists a half-built one.
-QString bauVerzeichnis(const QString& ziel) {
+// login never lists a half-built one. Whatever goes wrong, the hidden folder goes too.
+void verdecktAufbauen(const QString& ziel, const QString& schonDa,
+                      const std::function<void(const QDir& bau)>& aufbauen) {
     const QFileInfo info(ziel);
-    return info.dir().filePath(u'.' + info.fileName() + QStringLiteral(".neu"));
-}
-
-void einsetzen(const QString& bau, const QString& ziel, const QString& schonDa) {
+    const QString bau = info.dir().filePath(u'.' + info.fileName() + QStringLiteral(".neu"));
+    QDir(bau).removeRecursively();
+    verzeichnisAnlegen(bau);
+    try {
+        aufbauen(QDir(bau));
+    } catch (const DatenbankFehler& e) {
+        QDir(bau).removeRecursively();
+        throw Einrichtungsfehler(e.text());
+    } catch (const Einrichtungsfehler&) {
+        QDir(bau).removeRecursively();
+        throw;
+    }
     if (!QDir().rename(bau, ziel)) {
         QDir(bau).removeRecursively();
         throw Einrichtungsfehler(schonDa);
@@ -147,20 +157,13 @@ void BereichAnlegen(const QString& datenverzeichnis, const QString& bereich) {
     const QString schonDa = QStringLiteral("Den Bereich \"%1\" gibt es bereits.").arg(bereich);
     if (QFileInfo::exists(ziel))
         throw Einrichtungsfehler(schonDa);
-    const QString bau = bauVerzeichnis(ziel);
-    QDir(bau).removeRecursively();
-    verzeichnisAnlegen(bau);
-    try {
+    verdecktAufbauen(ziel, schonDa, [&](const QDir& bau) {
         strukturAnlegen(datenverzeichnis, QStringLiteral("bereich"),
-                        QDir(bau).filePath(QStringLiteral("bereich.mdb")));
-        strukturAnlegen(datenverzeichnis, QStringLiteral("archiv"),
-                        QDir(bau).filePath(
-                            QFileInfo(ArchivDateiname(datenverzeichnis, bereich, 77)).fileName()));
-    } catch (const Einrichtungsfehler&) {
-        QDir(bau).removeRecursively();
-        throw;
-    }
-    einsetzen(bau, ziel, schonDa);
+                        bau.filePath(QStringLiteral("bereich.mdb")));
+        strukturAnlegen(
+            datenverzeichnis, QStringLiteral("archiv"),
+            bau.filePath(QFileInfo(ArchivDateiname(datenverzeichnis, bereich, 77)).fileName()));
+    });
 }
 
 void BetriebAnlegen(const QString& datenverzeichnis, const QString& bereich,
@@ -184,13 +187,10 @@ void BetriebAnlegen(const QString& datenverzeichnis, const QString& bereich,
     if (QFileInfo::exists(ziel))
         throw Einrichtungsfehler(schonDa);
 
-    const QString bau = bauVerzeichnis(ziel);
-    QDir(bau).removeRecursively();
-    verzeichnisAnlegen(bau);
-    try {
-        verzeichnisAnlegen(QDir(bau).filePath(
+    verdecktAufbauen(ziel, schonDa, [&](const QDir& bau) {
+        verzeichnisAnlegen(bau.filePath(
             QFileInfo(ImportVerzeichnis(datenverzeichnis, bereich, angaben.mnr)).fileName()));
-        const QString datei = QDir(bau).filePath(
+        const QString datei = bau.filePath(
             QFileInfo(DatenDateiname(datenverzeichnis, bereich, angaben.mnr)).fileName());
         strukturAnlegen(datenverzeichnis, QStringLiteral("daten"), datei);
         const QDate beginn =
@@ -202,14 +202,7 @@ void BetriebAnlegen(const QString& datenverzeichnis, const QString& bereich,
                                      "(?, ?, ?, ?, 1, 77)"),
                       {angaben.mnr, angaben.firmenname.trimmed(), angaben.inhaber.trimmed(),
                        QDate(beginn.year(), beginn.month(), 1)});
-    } catch (const DatenbankFehler& e) {
-        QDir(bau).removeRecursively();
-        throw Einrichtungsfehler(e.text());
-    } catch (const Einrichtungsfehler&) {
-        QDir(bau).removeRecursively();
-        throw;
-    }
-    einsetzen(bau, ziel, schonDa);
+    });
 }
 
 qint64 BenutzerAnlegen(const QString& datenverzeichnis, const QString& bereich,
