@@ -17,7 +17,7 @@ build: configure
 	@cmake --build $(BUILD_DIR)
 
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j2 --timeout 300
 
 run: build
 	@scripts/demo-vorbereiten $(BUILD_DIR) $(DEMO_DIR)

@@ -1,9 +1,21 @@
 #include "Seitenregister.h"
 
+#include "Benutzerrechte.h"
+#include "Buchungsbereiche.h"
 #include "DataModule.h"
 #include "Sitzung.h"
+#include "TformGeldkonto.h"
 #include "TfrmBenutzer.h"
+#include "TfrmFirmendaten.h"
+#include "TfrmGeldkonten.h"
+#include "TfrmKMBDaten.h"
+#include "TfrmKooperationen.h"
+#include "TfrmPersonenkonten.h"
+#include "TfrmSachkonten.h"
+#include "TfrmTextschluessel.h"
 
+#include <QAction>
+#include <QMenu>
 #include <algorithm>
 #include <map>
 
@@ -38,6 +50,113 @@ void BenutzerSeiteRegistrieren(Seitenregister& r) {
                      return new TfrmBenutzer(dm.ADOConnection_Bereich, Sitzung().Datenverzeichnis,
                                              Sitzung().Bereich, eltern);
                  }});
+}
+
+void TextschluesselSeitenRegistrieren(Seitenregister& r) {
+    r.eintragen({.Aktion = QStringLiteral("acTextschluessel"),
+                 .Beschriftung = QStringLiteral("Textschlüssel"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmTextschluessel(dm, eltern);
+                 }});
+    r.eintragen({.Aktion = QStringLiteral("acZentralregulierung"),
+                 .Beschriftung = QStringLiteral("Zentralregulierung"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmKooperationen(dm, eltern);
+                 }});
+}
+
+void StammdatenSeitenRegistrieren(Seitenregister& r) {
+    r.eintragen({.Aktion = QStringLiteral("acFirmendaten"),
+                 .Beschriftung = QStringLiteral("Firmendaten"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Recht = Rechte::Firmendaten,
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmFirmendaten(dm, eltern);
+                 },
+                 .SchliessenErlaubt =
+                     [](QWidget* seite) {
+                         return static_cast<TfrmFirmendaten*>(seite)->AenderungenKlaeren();
+                     }});
+    r.eintragen({.Aktion = QStringLiteral("acKelmbranddaten"),
+                 .Beschriftung = QStringLiteral("Kelmbranddaten"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmKMBDaten(dm, eltern);
+                 },
+                 .SchliessenErlaubt =
+                     [](QWidget* seite) {
+                         return static_cast<TfrmKMBDaten*>(seite)->AenderungenKlaeren();
+                     }});
+    r.eintragen({.Aktion = QStringLiteral("acErfassungsbereiche"),
+                 .Beschriftung = QStringLiteral("Erfassungsbereiche"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmGeldkonten(dm, eltern);
+                 }});
+    r.eintragen({.Aktion = QStringLiteral("acLieferanten"),
+                 .Beschriftung = QStringLiteral("Lieferanten"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmLieferanten(dm, true, false, eltern);
+                 }});
+    r.eintragen({.Aktion = QStringLiteral("acLieferantenKosten"),
+                 .Beschriftung = QStringLiteral("Lieferanten (Kosten)"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmLieferanten(dm, false, true, eltern);
+                 }});
+    r.eintragen({.Aktion = QStringLiteral("acKunden"),
+                 .Beschriftung = QStringLiteral("Kunden"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmKunden(dm, eltern);
+                 }});
+    r.eintragen({.Aktion = QStringLiteral("acSachkonten"),
+                 .Beschriftung = QStringLiteral("Sachkonten"),
+                 .Gruppen = {Navigationsgruppe::Stammdaten},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmSachkonten(dm, eltern);
+                 }});
+    // The areas list and its menu; opening an area belongs to the bookings page.
+    const auto bereiche = [](TDataModule1& dm) {
+        return BuchungsbereicheLaden(dm.ADOConnection_Daten, Sitzung().Monat, Sitzung().Jahr,
+                                     Sitzung().Optionen.WiederkErfassungenAktiv, [&](int id) {
+                                         return HatRecht(dm.ADOConnection_Bereich,
+                                                         Rechte::Buchungsbereich(id));
+                                     });
+    };
+    r.erfassenAnbieten(
+        {.BuchungsbereicheLaden =
+             [bereiche](TDataModule1& dm) {
+                 QStringList texte;
+                 for (const tBuchungsbereich& b : bereiche(dm))
+                     texte << b.Bezeichnung;
+                 return texte;
+             },
+         .Kontextmenue =
+             [bereiche](TDataModule1& dm, QWidget* fenster, int index, QMenu& menu) {
+                 const tBereichsListe liste = bereiche(dm);
+                 if (index >= int(liste.size()) || liste[index].BereichID < 0)
+                     return;
+                 const int id = liste[index].BereichID;
+                 QObject::connect(menu.addAction(QStringLiteral("Erfassungsbereich bearbeiten")),
+                                  &QAction::triggered, fenster, [&dm, fenster, id] {
+                                      TformGeldkonto dialog(dm, fenster);
+                                      dialog.GeldkontoBearbeiten(id);
+                                  });
+                 for (const auto& [text, status] :
+                      {std::pair{QStringLiteral("Erfassungsbereich vollständig"), 1},
+                       std::pair{QStringLiteral("Erfassungsbereich unvollständig"), 0}})
+                     QObject::connect(menu.addAction(text), &QAction::triggered, fenster,
+                                      [&dm, id, status] {
+                                          if (AenderungErlaubt())
+                                              BuchungsbereichStatusSetzen(dm.ADOConnection_Daten,
+                                                                          id, Sitzung().Monat,
+                                                                          Sitzung().Jahr, status);
+                                      });
+             }});
 }
 
 } // namespace
@@ -87,4 +206,6 @@ QString Gruppenname(Navigationsgruppe g) {
 
 void SeitenRegistrieren(Seitenregister& r) {
     BenutzerSeiteRegistrieren(r);
+    StammdatenSeitenRegistrieren(r);
+    TextschluesselSeitenRegistrieren(r);
 }

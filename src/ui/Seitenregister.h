@@ -10,6 +10,7 @@
 #include <vector>
 
 class QHeaderView;
+class QMenu;
 class QWidget;
 class TDataModule1;
 
@@ -82,6 +83,9 @@ struct tErfassenAnbieter {
     std::function<void(QWidget* seite, int index)> BereichOeffnen{};
     // The header views of the booking grids; their layout is stored per user.
     std::function<std::vector<QHeaderView*>(QWidget* seite)> Kopfzeilen{};
+    // Fills the context menu of the item with this index; the group is read anew after a
+    // command of the menu ran.
+    std::function<void(TDataModule1& dm, QWidget* fenster, int index, QMenu& menu)> Kontextmenue{};
 };
 
 class Seitenregister {

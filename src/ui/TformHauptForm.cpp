@@ -25,8 +25,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -201,6 +203,18 @@ TformHauptForm::TformHauptForm(TDataModule1& dm, const Seitenregister& register_
             connect(liste, &QListWidget::itemClicked, this, [this, liste](QListWidgetItem* item) {
                 erfassungsbereichOeffnen(liste->row(item));
             });
+            liste->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(liste, &QListWidget::customContextMenuRequested, this,
+                    [this, liste](const QPoint& punkt) {
+                        const auto& anbieter = seitenregister.erfassen();
+                        const int index = liste->row(liste->itemAt(punkt));
+                        if (!anbieter || !anbieter->Kontextmenue || index < 0)
+                            return;
+                        QMenu menu(liste);
+                        anbieter->Kontextmenue(this->dm, this, index, menu);
+                        if (!menu.isEmpty() && menu.exec(liste->viewport()->mapToGlobal(punkt)))
+                            erfassenEintragen();
+                    });
             continue;
         }
         for (const tSeitenEintrag* e : seitenregister.gruppe(g)) {
@@ -413,8 +427,17 @@ void TformHauptForm::BenutzerEinstellungenUebernehmen() {
 
 void TformHauptForm::gruppenAnzeigen() {
     const QSignalBlocker blocker(dxNavBar3);
-    while (dxNavBar3->count() > 0)
+    while (dxNavBar3->count() > 0) {
+        // The toolbox deletes an item's scroll area only later; its filter on the list would
+        // keep resizing the list against the next scroll area without end.
+        for (QWidget* p = dxNavBar3->widget(0)->parentWidget(); p && p != dxNavBar3;
+             p = p->parentWidget())
+            if (auto* huelle = qobject_cast<QScrollArea*>(p)) {
+                huelle->takeWidget();
+                break;
+            }
         dxNavBar3->removeItem(0);
+    }
     for (Navigationsgruppe g : alleGruppen) {
         QListWidget* liste = gruppen[g];
         bool sichtbar = false;
@@ -474,7 +497,7 @@ void TformHauptForm::erfassenEintragen() {
 
 void TformHauptForm::erfassungsbereichOeffnen(int index) {
     const auto& anbieter = seitenregister.erfassen();
-    if (!anbieter || index < 0)
+    if (!anbieter || !anbieter->Seite || index < 0)
         return;
     if (!erfassungsseite) {
         erfassungsseite = anbieter->Seite(dm, cxTabSheet_Erfassungen);

@@ -109,8 +109,8 @@ TEST_F(HauptForm, NachDerAnmeldung) {
     EXPECT_EQ(f->dpNavigation->windowTitle(), QStringLiteral("Menü [Startseite]"));
     EXPECT_EQ(f->cxPageControl1->currentWidget(), f->cxTabSheet_NoSelect);
     EXPECT_FALSE(f->dxRibbon1->isTabVisible(f->dxRibbon1->indexOf(f->tabErfassen)));
-    // No booking areas are provided yet, so there is no Erfassen group.
-    EXPECT_EQ(gruppen(*f), QStringList{QStringLiteral("Stammdaten")});
+    // The master data provide the booking areas, so the Erfassen group comes first.
+    EXPECT_EQ(gruppen(*f), (QStringList{QStringLiteral("Erfassen"), QStringLiteral("Stammdaten")}));
     EXPECT_EQ(s.Monat, 3);
     EXPECT_EQ(s.Jahr, 2024);
     EXPECT_TRUE(fragen.meldungen.empty()) << fragen.letzterText().toStdString();
@@ -120,8 +120,8 @@ TEST_F(HauptForm, NavigationWechseltSeitenUndUeberschriften) {
     testseite("acAuswSuche", "Suche", Navigationsgruppe::Auswertungen);
     testseite("acAuswKontoblatt", "Kontoblatt", Navigationsgruppe::Auswertungen);
     auto f = oeffnen();
-    EXPECT_EQ(gruppen(*f),
-              (QStringList{QStringLiteral("Stammdaten"), QStringLiteral("Auswertungen")}));
+    EXPECT_EQ(gruppen(*f), (QStringList{QStringLiteral("Erfassen"), QStringLiteral("Stammdaten"),
+                                        QStringLiteral("Auswertungen")}));
     EXPECT_EQ(f->gruppen[Navigationsgruppe::Auswertungen]->item(0)->text(),
               QStringLiteral("Kontoblatt"));
 
@@ -136,7 +136,7 @@ TEST_F(HauptForm, NavigationWechseltSeitenUndUeberschriften) {
         // One item: the group runs it.
         {u"Auswertungen", nullptr, u"Menü [Auswertungen]", nullptr, u"Startseite"},
         {nullptr, u"Suche", u"Menü [Auswertungen]", "acAuswSuche", u"Suche"},
-        {u"Stammdaten", nullptr, u"Menü [Stammdaten]", "acBenutzer", u"Benutzer"},
+        {u"Stammdaten", nullptr, u"Menü [Stammdaten]", nullptr, u"Startseite"},
         {u"Auswertungen", nullptr, u"Menü [Auswertungen]", nullptr, u"Startseite"},
         {nullptr, u"Kontoblatt", u"Menü [Auswertungen]", "acAuswKontoblatt", u"Kontoblatt"},
     };
@@ -158,10 +158,11 @@ TEST_F(HauptForm, NavigationWechseltSeitenUndUeberschriften) {
         }
         EXPECT_FALSE(f->dxRibbon1->isTabVisible(f->dxRibbon1->indexOf(f->tabErfassen)));
     }
+    f->aktion(QStringLiteral("acBenutzer"))->trigger();
     EXPECT_NE(qobject_cast<TfrmBenutzer*>(f->seite(QStringLiteral("acBenutzer"))), nullptr);
     f->acStartseite->trigger();
     EXPECT_EQ(f->cxPageControl1->currentWidget(), f->cxTabSheet_NoSelect);
-    EXPECT_EQ(f->dpNavigation->windowTitle(), QStringLiteral("Menü [Stammdaten]"));
+    EXPECT_EQ(f->dpNavigation->windowTitle(), QStringLiteral("Menü [Erfassen]"));
 }
 
 TEST_F(HauptForm, FunktionstastenErreichenIhreAktionen) {

@@ -12,7 +12,9 @@
 #include "Sitzung.h"
 #include "Strukturaktualisierung.h"
 #include "Text.h"
+#include "Textschluessel.h"
 #include "Uhr.h"
+#include "Zentralregulierung.h"
 
 #include <QDir>
 #include <QFile>
@@ -273,6 +275,49 @@ tKontoDaten demoKonto(int art, const QString& name, const QString& ort,
     return k;
 }
 
+// Typical text keys of a pharmacy and Phoenix settling for Sanacorp and the public utility.
+void DemoTextschluesselAnlegen(TDataModule1& dm, const QString& mnr) {
+    Datenbank& archiv = dm.ADOConnection_Archiv;
+    const struct {
+        const char16_t* name;
+        const char16_t* text;
+        qint64 konto;
+        const char* seite;
+        const char* steuer;
+        std::vector<qint64> aufteilung;
+    } schluessel[] = {
+        {u"TAGESLOSUNG", u"Tageslosung", 0, "E", "0", {4400, 4300, 4100}},
+        {u"GELDTRANSIT", u"Geldtransit zur Bank", 1460, "A", "0", {}},
+        {u"MIETE", u"Miete Apothekenräume", 6310, "A", "0", {}},
+        {u"TELEFON", u"Telefon und Internet", 6805, "A", "9", {}},
+        {u"BUEROBEDARF", u"Bürobedarf", 6815, "A", "9", {}},
+    };
+    for (const auto& e : schluessel) {
+        tTextschluessel ts;
+        ts.TSName = QString::fromUtf16(e.name);
+        ts.Buchungstext = QString::fromUtf16(e.text);
+        ts.Konto = e.konto;
+        ts.Buchungsseite = QString::fromLatin1(e.seite);
+        ts.Steuer = QString::fromLatin1(e.steuer);
+        ts.Aufteilungskonten = e.aufteilung;
+        ts.ArchivAufteilungsKontenAusblenden = false;
+        if (!TextschluesselSpeichern(archiv, mnr, ts, false, true))
+            throw Einrichtungsfehler(
+                QStringLiteral("Der Textschlüssel \"%1\" kann nicht angelegt werden.")
+                    .arg(ts.TSName));
+    }
+    const auto konto = [&archiv](const char* textschluessel) {
+        const auto ts = TextschluesselLesen(archiv, QString::fromLatin1(textschluessel));
+        return ts ? ts->Konto : 0;
+    };
+    const qint64 phoenix = konto("PHOENIX");
+    if (!ZentralreguliererNeu(dm, phoenix) ||
+        !ZentralregulierungPartnerHinzufuegen(dm, phoenix, konto("SANACORP")) ||
+        !ZentralregulierungPartnerHinzufuegen(dm, phoenix, konto("STADTWERKE")))
+        throw Einrichtungsfehler(
+            QStringLiteral("Die Zentralregulierung kann nicht angelegt werden."));
+}
+
 // The master data a demo user needs to start booking: a cash box, a bank account, a
 // goods-received journal, suppliers and customers with bank connections. The master-data
 // functions work on the session, so it is borrowed for the time and given back.
@@ -348,6 +393,7 @@ void DemoStammdatenAnlegen(const QString& datenverzeichnis, const DemoZugang& zu
                                                         "werden.")
                                              .arg(k.Bezeichnung));
         }
+        DemoTextschluesselAnlegen(dm, zugang.mnr);
     } catch (const DatenbankFehler& e) {
         Sitzung() = vorher;
         throw Einrichtungsfehler(e.text());

@@ -1,0 +1,155 @@
+#include "Buchungsbereiche.h"
+#include "DataModule.h"
+#include "FakeRueckfragen.h"
+#include "Fensterhilfen.h"
+#include "Sitzung.h"
+#include "TestInstallation.h"
+#include "TformAnmeldung.h"
+#include "TformHauptForm.h"
+#include "TfrmFirmendaten.h"
+#include "TfrmGeldkonten.h"
+#include "Uhr.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBox>
+
+namespace {
+
+// The master-data pages in the window of the test installation's administrator.
+class StammdatenImHauptfenster : public ::testing::Test {
+protected:
+    TestInstallation inst;
+    TDataModule1 dm{inst.datenverzeichnis()};
+    FakeRueckfragen fragen;
+    Seitenregister seitenregister;
+    LoginAusfuehren anmelden = [this](TDataModule1& d) {
+        sobaldOffen<TformAnmeldung>([this](TformAnmeldung* f) {
+            QTest::keyClicks(f->edPasswort, inst.passwort());
+            f->btnAnmelden->click();
+        });
+        TformAnmeldung dialog(d, QString());
+        return dialog.Execute();
+    };
+
+    void SetUp() override {
+        UhrFestsetzen(QDateTime(QDate(2024, 3, 5), QTime(9, 0)));
+        Sitzung() = tSitzung();
+        Sitzung().Datenverzeichnis = inst.datenverzeichnis();
+        SeitenRegistrieren(seitenregister);
+    }
+    void TearDown() override { UhrFestsetzen({}); }
+
+    void bereich(int art, qint64 konto, const char* name, QDate anfang, bool aktiv = true) {
+        tGeldkonto g;
+        g.Bereichsart = art;
+        g.Konto = konto;
+        g.Bezeichnung = QString::fromUtf8(name);
+        g.Aktiv = aktiv;
+        g.AnfangsMonat = anfang;
+        ASSERT_TRUE(GeldkontoSpeichern(dm, g, true));
+    }
+
+    static QStringList eintraege(QListWidget* liste) {
+        QStringList l;
+        for (int i = 0; i < liste->count(); ++i)
+            l << liste->item(i)->text();
+        return l;
+    }
+};
+
+TEST_F(StammdatenImHauptfenster, ErfassenZeigtDieBereicheDesArbeitsmonats) {
+    ASSERT_TRUE(anmelden(dm));
+    bereich(Bereichsart::Kasse, 1600, "Kasse Laden", QDate(2024, 2, 1));
+    bereich(Bereichsart::Bank, 1750, "Sparkasse", QDate(2024, 4, 1));
+    bereich(Bereichsart::Kosten, 6300, "Kostenbuch", QDate(2024, 6, 1));
+    bereich(Bereichsart::Bank, 1760, "Volksbank", QDate(2024, 1, 1), false);
+    TformHauptForm f(dm, seitenregister, anmelden);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    ASSERT_EQ(f.dxNavBar3->itemText(0), QStringLiteral("Erfassen"));
+    f.dxNavBar3->setCurrentIndex(1);
+    f.dxNavBar3->setCurrentIndex(0);
+    // The bank starts in April and the inactive one is left out; journals show in every month.
+    EXPECT_EQ(eintraege(f.gruppen[Navigationsgruppe::Erfassen]),
+              (QStringList{QStringLiteral("Kasse Laden"), QStringLiteral("Kostenbuch"),
+                           QStringLiteral("Erfassungen klären")}));
+    EXPECT_TRUE(fragen.meldungen.empty()) << fragen.letzterText().toStdString();
+
+    // The area menu: the completion status of the working month; nothing for the pseudo area.
+    const auto& anbieter = seitenregister.erfassen();
+    ASSERT_TRUE(anbieter && anbieter->Kontextmenue);
+    const auto menuepunkt = [&](int index, const QString& text) -> QAction* {
+        auto* menu = new QMenu(&f);
+        anbieter->Kontextmenue(dm, &f, index, *menu);
+        for (QAction* a : menu->actions())
+            if (a->text() == text)
+                return a;
+        return nullptr;
+    };
+    EXPECT_EQ(menuepunkt(2, QStringLiteral("Erfassungsbereich bearbeiten")), nullptr);
+    const struct {
+        const char* text;
+        int status;
+    } faelle[] = {{"Erfassungsbereich vollständig", 1}, {"Erfassungsbereich unvollständig", 0}};
+    for (const auto& fall : faelle) {
+        QAction* a = menuepunkt(0, QString::fromUtf8(fall.text));
+        ASSERT_NE(a, nullptr) << fall.text;
+        a->trigger();
+        EXPECT_EQ(dm.ADOConnection_Daten.ganzzahlWert(
+                      QStringLiteral("SELECT Status FROM BuchungsbereicheStatus WHERE Monat=3 "
+                                     "AND Jahr=2024 AND BereichID=?"),
+                      {BuchungsbereicheLaden(dm.ADOConnection_Daten, 3, 2024, false,
+                                             [](int) { return true; })[0]
+                           .BereichID}),
+                  fall.status)
+            << fall.text;
+    }
+}
+
+TEST_F(StammdatenImHauptfenster, StammdatenGruppeUndErsteSchritte) {
+    ASSERT_TRUE(anmelden(dm));
+    TformHauptForm f(dm, seitenregister, anmelden);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QStringList erwartet = {
+        QStringLiteral("Firmendaten"), QStringLiteral("Kelmbranddaten"),
+        QStringLiteral("Benutzer"),    QStringLiteral("Erfassungsbereiche"),
+        QStringLiteral("Lieferanten"), QStringLiteral("Lieferanten (Kosten)"),
+        QStringLiteral("Kunden"),      QStringLiteral("Sachkonten")};
+    const QStringList liste = eintraege(f.gruppen[Navigationsgruppe::Stammdaten]);
+    qsizetype vorher = -1;
+    for (const QString& e : erwartet) {
+        const qsizetype i = liste.indexOf(e);
+        EXPECT_GT(i, vorher) << e.toStdString();
+        vorher = i;
+    }
+    QPushButton* geldkonten = nullptr;
+    for (auto* k : f.findChildren<QPushButton*>())
+        if (k->text() == QStringLiteral("Geldkonten einrichten"))
+            geldkonten = k;
+    ASSERT_NE(geldkonten, nullptr);
+    geldkonten->click();
+    EXPECT_NE(qobject_cast<TfrmGeldkonten*>(f.seite(QStringLiteral("acErfassungsbereiche"))),
+              nullptr);
+
+    // Unsaved company data stop the closing when the question is cancelled.
+    f.aktion(QStringLiteral("acFirmendaten"))->trigger();
+    auto* firma = qobject_cast<TfrmFirmendaten*>(f.seite(QStringLiteral("acFirmendaten")));
+    ASSERT_NE(firma, nullptr);
+    firma->btnBearbeiten->click();
+    QTest::keyClicks(firma->edInhaber, QStringLiteral("Erika"));
+    fragen.antworten = {Antwort::Abbrechen};
+    EXPECT_FALSE(f.close());
+    EXPECT_EQ(fragen.letzterText(),
+              QStringLiteral("Möchten Sie die Änderungen an den Firmendaten speichern?"));
+    EXPECT_TRUE(firma->IsEingabeModus());
+    fragen.antworten = {Antwort::Nein};
+    EXPECT_TRUE(f.close());
+}
+
+} // namespace
