@@ -4,6 +4,7 @@
 #include "Einrichtung.h"
 #include "Einrichtungsfehler.h"
 #include "Stammdatenbank.h"
+#include "Testdaten.h"
 #include "Uhr.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,10 @@ Befehle:
   demo VERZEICHNIS
       Legt eine vollständige Demo-Installation an (Bereich, Apotheke,
       Administrator) und gibt Benutzer und Passwort aus.
+  testdaten VERZEICHNIS BEREICH MNR ANZAHL
+      Füllt einen Betrieb ohne Erfassungsbereiche mit Kasse, Bank und
+      Wareneingang und ANZAHL erzeugten Erfassungen über 25 Jahre bis zum
+      laufenden Monat, mit Belegnummern, offenen Posten und Monatssalden.
   stammdatenbank ZIELDATEI SEEDVERZEICHNIS BANKDATEI
       Erstellt die Referenzdatenbank kmb_stamm.mdb aus den Seed-Dateien und
       der Bankdatei von libaqbanking-data.
@@ -116,6 +121,12 @@ int ausfuehren(const QStringList& a) {
     } else if (befehl == u"demo" && n == 1) {
         const DemoZugang zugang = DemoAnlegen(programm, a[1]);
         aus << "Benutzer: " << zugang.benutzer << "\nPasswort: " << zugang.passwort << '\n';
+    } else if (befehl == u"testdaten" && n == 4) {
+        bool ok = false;
+        const qint64 anzahl = a[4].toLongLong(&ok);
+        if (!ok || anzahl < 0)
+            throw Einrichtungsfehler(QStringLiteral("\"%1\" ist keine Anzahl.").arg(a[4]));
+        TestdatenErzeugen(a[1], a[2], a[3], anzahl);
     } else if (befehl == u"stammdatenbank" && n == 3) {
         StammdatenbankErstellen(a[1], a[2], a[3]);
     } else {

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "Buchung.h"
+#include "DataModule.h"
+#include "FakeRueckfragen.h"
+#include "Firmendaten.h"
+#include "Kontenbereiche.h"
+#include "Optionen.h"
+#include "Pfade.h"
+#include "Sitzung.h"
+#include "TestInstallation.h"
+#include "Uhr.h"
+
+#include <QFile>
+#include <functional>
+#include <gtest/gtest.h>
+
+// Business "1000" in March 2024 with a cash box (area 1, account 1600, opening balance
+// 100,00 on 1 March), a bank (area 2, account 1800) and a goods journal (area 3, account 5400).
+class Buchungsumgebung : public ::testing::Test {
+protected:
+    TestInstallation inst;
+    TDataModule1 dm{inst.datenverzeichnis()};
+    FakeRueckfragen fragen;
+
+    void SetUp() override {
+        const QString d = inst.datenverzeichnis();
+        dm.ADOConnection_StammVerbinden();
+        dm.ADOConnection_BereichVerbinden(BereichDateiname(d, inst.bereich()), true);
+        dm.ADOConnection_DatenVerbinden(DatenDateiname(d, inst.bereich(), inst.mnr()), true);
+        dm.ADOConnection_ArchivVerbinden(ArchivDateiname(d, inst.bereich(), 77), true, 77);
+        tSitzung& s = Sitzung();
+        s = tSitzung();
+        s.Datenverzeichnis = d;
+        s.Bereich = inst.bereich();
+        s.MNr = inst.mnr();
+        s.BenutzerID = inst.benutzerId();
+        s.BenutzerName = QStringLiteral("Admin");
+        s.Kuerzel = QStringLiteral("AD");
+        s.Monat = 3;
+        s.Jahr = 2024;
+        OptionenLaden(dm, s.Optionen);
+        s.Firma = FirmendatenLaden(dm.ADOConnection_Daten, s.MNr);
+        s.Firma.WirtschaftsBeginn = 7;
+        s.Kontenbereiche = KontenbereicheLaden(dm.ADOConnection_Stamm, 77);
+        UhrFestsetzen(QDateTime(QDate(2024, 3, 20), QTime(10, 0)));
+        bereich(1, 1, 1600, QStringLiteral("ww_mm_"));
+        bereich(2, 2, 1800, QStringLiteral("B_mm_"));
+        bereich(3, 3, 5400, QString());
+        for (const auto& [konto, steuer, sb] :
+             {std::tuple{1600, "0", "kb"}, std::tuple{1800, "0", "kb"}, std::tuple{5400, "9", "v"},
+              std::tuple{4400, "3", "u"}, std::tuple{6300, "0", "kb"}, std::tuple{6310, "0", "kb"}})
+            archiv().ausfuehren(
+                QStringLiteral("INSERT INTO Sachkonten (Konto, Bezeichnung, Steuer, "
+                               "Steuerbereich) VALUES (?, 'K', ?, ?)"),
+                {konto, steuer, sb});
+        daten().ausfuehren(QStringLiteral("INSERT INTO Salden (Konto, Datum, Saldo) VALUES "
+                                          "(1600, '2024-03-01', 10000)"));
+    }
+    void TearDown() override { UhrFestsetzen(QDateTime()); }
+
+    void bereich(int id, int art, qint64 konto, const QString& maske) {
+        daten().ausfuehren(QStringLiteral("INSERT INTO Buchungsbereiche (BereichID, Bereichsart, "
+                                          "Konto, Bezeichnung, Aktiv, Aktiviert, BelegNrVergabe, "
+                                          "BelegNrNeuBeginnen, BelegMaske) VALUES (?, ?, ?, 'B', "
+                                          "1, 1, 1, 4, ?)"),
+                           {id, art, konto, maske});
+    }
+
+    // A mask state as the entry mask fills it from its booking line.
+    tMaskenZustand maske(int bereichId, const QString& datum, qint64 konto, qint64 gkonto,
+                         const QString& betrag, const QString& seite, const QString& nr = {},
+                         const QString& text = QStringLiteral("Text")) {
+        tMaskenZustand m;
+        m.BereichID = bereichId;
+        m.Spalten[0] = datum;
+        m.Spalten[2] = konto ? QString::number(konto) : QString();
+        m.Spalten[3] = gkonto ? QString::number(gkonto) : QString();
+        m.Spalten[4] = betrag;
+        m.Spalten[5] = seite;
+        m.Spalten[6] = QStringLiteral("0");
+        m.Spalten[7] = bereichId == 1 ? QStringLiteral("23_03_") : QString();
+        m.Spalten[8] = nr;
+        m.Spalten[9] = text;
+        return m;
+    }
+
+    Datenbank& daten() { return dm.ADOConnection_Daten; }
+    Datenbank& archiv() { return dm.ADOConnection_Archiv; }
+    qint64 zahl(const QString& sql, std::initializer_list<Wert> werte = {}) {
+        return daten().ganzzahlWert(sql, werte).value_or(-1);
+    }
+};
