@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Debug
 DEMO_DIR ?= $(CURDIR)/demo-daten
 
-.PHONY: run test deps configure build format
+.PHONY: run test bench deps configure build format
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,10 @@ test: build
 run: build
 	@scripts/demo-vorbereiten $(BUILD_DIR) $(DEMO_DIR)
 	@$(BUILD_DIR)/kivo
+
+# Speed on a generated business with 1,000,000 bookings; not part of the tests.
+bench: configure
+	@cmake --build $(BUILD_DIR) --target bench
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
