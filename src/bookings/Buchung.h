@@ -96,6 +96,8 @@ struct tMaskenZustand {
     QString Spalten[10];
     // The counter the mask proposed; a kept proposal is redrawn when it was taken meanwhile.
     QString BelegnummerVorschlag;
+    // A loaded old-style receipt number the user left as it was: it is stored unchanged.
+    QString BelegnummerBehalten;
     QString Rechnungsnummer;
     QString BuchungsBemerkung;
     bool Bankeinzug = false;

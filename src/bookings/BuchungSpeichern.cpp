@@ -59,7 +59,38 @@ void Vortraege(Datenbank& daten, const QDate& datum, qint64 konto, qint64 gkonto
     }
 }
 
+tKontoAnlage& Kontoanlage() {
+    static tKontoAnlage anlage;
+    return anlage;
+}
+
+bool FehlendesKontoAnlegen(TDataModule1& dm, const tBuchungsListenEintrag& h) {
+    tSitzung& s = Sitzung();
+    if (!s.HinweisImportKundenRechnungen &&
+        Benutzer().hinweis(
+            QStringLiteral("Import Kundenrechnungen"),
+            QStringLiteral(
+                "Sie importieren Kundenrechnungen mit Debitorennummern (FIBU-/Datev Konto). "
+                "Sofern der Kundenstammsatz in KIVO-Online noch nicht vorhanden ist, müssen Sie "
+                "diesen im Rahmen des Imports anlegen. Vorsorglich werden diese Kunden als nicht "
+                "filialübergreifend geschlüsselt, um zu verhindern, dass verschiedene Kunden mit "
+                "gleicher Debitorennummer in unterschiedlichen Apotheken überschrieben werden. "
+                "Sofern Sie sicher sind, dass die Debitorennummern apothekenübergreifend nur für "
+                "identische Kunden sind, können Sie den Haken in den Kundenstammdaten setzen."),
+            true)) {
+        dm.ADOConnection_Bereich.ausfuehren(
+            QStringLiteral("UPDATE Benutzer SET HinweisImportKundenRechnungen=1 WHERE ID=?"),
+            {s.BenutzerID});
+        s.HinweisImportKundenRechnungen = true;
+    }
+    return Kontoanlage() && Kontoanlage()(h.GKonto, KontoArtErmitteln(h.GKonto), h.Buchungstext);
+}
+
 } // namespace
+
+void KontoAnlageAnmelden(tKontoAnlage anlage) {
+    Kontoanlage() = std::move(anlage);
+}
 
 bool AenderungSteuerRelevantPruefen(Datenbank& daten, const tBuchung& b, const QString& tabelle,
                                     qint64 buchungsId) {
@@ -105,6 +136,9 @@ bool AktuelleBuchungSpeichern(TDataModule1& dm, tBuchung& b, const tMaskenZustan
     if (m.Reiter == Erfassungsreiter::Erfassungen || m.Reiter == Erfassungsreiter::WiederkVorgabe)
         ziel = quelle;
     if (!BuchungstabelleGueltig(quelle) || !BuchungstabelleGueltig(ziel))
+        return false;
+    if (IstPersonenkonto(h.GKonto) && !KontoVorhanden(dm.ADOConnection_Archiv, s.MNr, h.GKonto) &&
+        !FehlendesKontoAnlegen(dm, h))
         return false;
     const bool erfassungen = quelle == u"Erfassungen";
     const qint64 id = importPool ? -1 : m.BearbeitungsID;
@@ -188,6 +222,7 @@ bool AktuelleBuchungSpeichern(TDataModule1& dm, tBuchung& b, const tMaskenZustan
             zaehler = neu;
             b.Belegnummer = QString::number(neu);
         }
+        const QString alteNummer = id >= 0 ? m.BelegnummerBehalten : QString();
         const int kennzeichen = importPool ? 1 : m.Reiter == Erfassungsreiter::Erfassungen ? 0 : 2;
         const bool geaendert = id >= 0;
         const qint64 anzahl = verlauf ? bisherigeAenderungen + 1 : bisherigeAenderungen;
@@ -209,9 +244,11 @@ bool AktuelleBuchungSpeichern(TDataModule1& dm, tBuchung& b, const tMaskenZustan
                                                     z.Buchungsseite,
                                                     z.Steuer,
                                                     praefix,
-                                                    zaehler ? Wert(*zaehler) : Wert(),
-                                                    zaehler ? praefix + QString::number(*zaehler)
-                                                            : praefix + b.Belegnummer.trimmed(),
+                                                    zaehler && alteNummer.isEmpty() ? Wert(*zaehler)
+                                                                                    : Wert(),
+                                                    !alteNummer.isEmpty() ? alteNummer
+                                                    : zaehler ? praefix + QString::number(*zaehler)
+                                                              : praefix + b.Belegnummer.trimmed(),
                                                     z.Rechungsnummer,
                                                     h.Bemerkung,
                                                     m.NichtAufteilungskonto,

@@ -3,6 +3,7 @@
 #include "Buchungsbereiche.h"
 #include "Datenbank.h"
 #include "Datum.h"
+#include "Konten.h"
 #include "Rueckfragen.h"
 #include "Sitzung.h"
 #include "Uhr.h"
@@ -162,8 +163,9 @@ QString FaelligkeitsAufteilungPruefen(Betrag rechnungsbetrag,
         return QString();
     const QDate erste = teile.front().Datum;
     Betrag summe;
+    // An amount without a valid date has no due date at all: it is refused as too early.
     for (const tFaelligkeitsteil& t : teile)
-        if (!t.Betrag.istNull() && t.Datum.isValid() && t.Datum < erste)
+        if (!t.Betrag.istNull() && (!t.Datum.isValid() || t.Datum < erste))
             return QStringLiteral("Datum liegt vor der ersten Fälligkeit!");
     for (const tFaelligkeitsteil& t : teile) {
         if (t.Betrag.cent() < 0)
@@ -174,6 +176,108 @@ QString FaelligkeitsAufteilungPruefen(Betrag rechnungsbetrag,
         return QStringLiteral("Der Rechnungsbetrag (%1) ist nicht komplett aufgeteilt!")
             .arg(BetragText(rechnungsbetrag));
     return QString();
+}
+
+namespace {
+
+tFaelligkeitsAbfrage& Faelligkeitsabfrage() {
+    static tFaelligkeitsAbfrage abfrage;
+    return abfrage;
+}
+
+} // namespace
+
+void FaelligkeitsAufteilungAnmelden(tFaelligkeitsAbfrage abfrage) {
+    Faelligkeitsabfrage() = std::move(abfrage);
+}
+
+std::optional<std::vector<tFaelligkeitsteil>>
+FaelligkeitenAufteilen(Betrag rechnungsbetrag, const QDate& ersteFaelligkeit) {
+    if (!Faelligkeitsabfrage())
+        return std::nullopt;
+    return Faelligkeitsabfrage()(rechnungsbetrag, ersteFaelligkeit);
+}
+
+tOPBetraege OPBetraegeNachArt(int art, bool kunde, Betrag betrag, Betrag skonto) {
+    const bool negativ = (art == OPArt::Gutschrift || art == OPArt::GezahlteGutschrift) != kunde;
+    const Betrag b = negativ ? -betrag : betrag;
+    const Betrag s = negativ ? -skonto : skonto;
+    if (art == OPArt::Rechnung || art == OPArt::Gutschrift)
+        return {b, Betrag(), s};
+    return {Betrag(), b, s};
+}
+
+int OPArtErmitteln(bool kunde, Betrag rechBetrag, Betrag zahlBetrag) {
+    if (!rechBetrag.istNull())
+        return (rechBetrag.cent() > 0) != kunde ? OPArt::Rechnung : OPArt::Gutschrift;
+    return (zahlBetrag.cent() > 0) != kunde ? OPArt::Bezahlung : OPArt::GezahlteGutschrift;
+}
+
+tOPPruefung OPEingabePruefen(const tOPEingabe& e) {
+    if (e.Konto == 0)
+        return {OPFeld::Konto, QStringLiteral("Wählen Sie bitte ein Konto aus!")};
+    if (e.Art < OPArt::Rechnung || e.Art > OPArt::GezahlteGutschrift)
+        return {OPFeld::Art, QStringLiteral("Wählen Sie die Art des offenen Posten aus!")};
+    if (e.Rechnungsnummer.trimmed().isEmpty())
+        return {OPFeld::Rechnungsnummer, QStringLiteral("Geben Sie eine Rechnungsnummer ein!")};
+    if (e.Betrag.cent() <= 0)
+        return {OPFeld::Betrag, QStringLiteral("Geben Sie einen positiven Betrag ein!")};
+    return {};
+}
+
+bool OPManuellAnlegen(Datenbank& daten, const tOPEingabe& e) {
+    const tOPBetraege b =
+        OPBetraegeNachArt(e.Art, KontoArtErmitteln(e.Konto) == KontoArt::Kunde, e.Betrag, e.Skonto);
+    return OPEintragAnlegen(daten, -1, e.Konto, e.Rechnungsnummer, e.Bankeinzug, e.Belegdatum,
+                            b.RechBetrag, b.ZahlBetrag, e.Nettotage, e.Valutatage, e.Skontotage,
+                            e.SkontoSatz, b.Skonto, QString(), false);
+}
+
+std::optional<std::pair<qint64, tOPEingabe>> OPLaden(Datenbank& daten, qint64 id,
+                                                     qint64 buchungsId) {
+    const bool nachBuchung = buchungsId >= 0;
+    Abfrage q(daten,
+              QStringLiteral("SELECT ID, Konto, Rechnungsnummer, Bankeinzug, Belegdatum, "
+                             "RechBetrag, ZahlBetrag, ValutaTage, SkontoTage, NettoTage, "
+                             "SkontoSatz, Skonto FROM OffenePosten WHERE %1=? ORDER BY ID LIMIT 1")
+                  .arg(nachBuchung ? QStringLiteral("BuchungsID") : QStringLiteral("ID")),
+              {nachBuchung ? buchungsId : id});
+    if (!q.naechste())
+        return std::nullopt;
+    tOPEingabe e;
+    e.Konto = q.ganzzahl(1);
+    e.Rechnungsnummer = q.text(2);
+    e.Bankeinzug = q.wahr(3);
+    e.Belegdatum = q.datum(4);
+    const Betrag rech = q.betrag(5);
+    const Betrag zahl = q.betrag(6);
+    e.Art = OPArtErmitteln(KontoArtErmitteln(e.Konto) == KontoArt::Kunde, rech, zahl);
+    e.Betrag = Betrag::ausCent(qAbs((rech.istNull() ? zahl : rech).cent()));
+    e.Valutatage = int(q.ganzzahl(7));
+    e.Skontotage = int(q.ganzzahl(8));
+    e.Nettotage = int(q.ganzzahl(9));
+    e.SkontoSatz = q.zahl(10);
+    e.Skonto = Betrag::ausCent(qAbs(q.betrag(11).cent()));
+    return std::pair{q.ganzzahl(0), e};
+}
+
+bool OPAendern(Datenbank& daten, qint64 id, const tOPEingabe& e) {
+    if (AnzahlDatensaetze(daten, QStringLiteral("SELECT ID FROM OffenePosten WHERE ID=?"), {id}) ==
+        0) {
+        Benutzer().fehler(QStringLiteral("Fehler beim Ändern des offenen Posten!"));
+        return false;
+    }
+    const tOPBetraege b =
+        OPBetraegeNachArt(e.Art, KontoArtErmitteln(e.Konto) == KontoArt::Kunde, e.Betrag, e.Skonto);
+    const bool zahlung = e.Art == OPArt::Bezahlung || e.Art == OPArt::GezahlteGutschrift;
+    daten.ausfuehren(QStringLiteral("UPDATE OffenePosten SET Belegdatum=?, Rechnungsnummer=?, "
+                                    "Bankeinzug=?, RechBetrag=?, ZahlBetrag=?, "
+                                    "Skonto=CASE WHEN ? THEN Skonto ELSE ? END, NettoTage=?, "
+                                    "ValutaTage=?, SkontoTage=?, SkontoSatz=? WHERE ID=?"),
+                     {e.Belegdatum, e.Rechnungsnummer, e.Bankeinzug, b.RechBetrag, b.ZahlBetrag,
+                      zahlung, b.Skonto, e.Nettotage, e.Valutatage, e.Skontotage, e.SkontoSatz,
+                      id});
+    return true;
 }
 
 tFaelligeOPs FaelligeOPsZaehlen(Datenbank& daten, bool bankeinzug, qint64 kontoVon,

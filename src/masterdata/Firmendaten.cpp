@@ -189,8 +189,8 @@ QString OrtZurPLZ(Datenbank& stamm, const QString& plz) {
     return a.naechste() ? a.text(0) : QString();
 }
 
-std::vector<tNiederlassung> NiederlassungenLaden(Datenbank& stamm) {
-    std::vector<tNiederlassung> liste;
+std::vector<tNiederlassungsEintrag> NiederlassungenLaden(Datenbank& stamm) {
+    std::vector<tNiederlassungsEintrag> liste;
     Abfrage a(stamm,
               QStringLiteral("SELECT ID, Kennzeichen, Bezeichnung FROM Niederlassungen "
                              "WHERE Kennzeichen IN ('ZNL', 'NL', 'RB') ORDER BY Bezeichnung"));

@@ -37,13 +37,13 @@ Firmenfeld ErfassungsBeginnPruefen(Datenbank& daten, int monat, const QString& j
 // The town of a postal code from table PLZOrt, empty when unknown.
 QString OrtZurPLZ(Datenbank& stamm, const QString& plz);
 
-struct tNiederlassung {
+struct tNiederlassungsEintrag {
     int ID = 0;
     QString Anzeige; // Kennzeichen, a blank, Bezeichnung
 };
 
 // The branches offered to the business: kinds "ZNL", "NL" and "RB", by name.
-std::vector<tNiederlassung> NiederlassungenLaden(Datenbank& stamm);
+std::vector<tNiederlassungsEintrag> NiederlassungenLaden(Datenbank& stamm);
 
 // The German month names, January first.
 const QStringList& Monatsnamen();

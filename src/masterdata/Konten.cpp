@@ -6,6 +6,7 @@
 #include "Rueckfragen.h"
 #include "Sitzung.h"
 #include "Text.h"
+#include "Textschluessel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -419,21 +420,20 @@ bool KontoSpeichern(TDataModule1& dm, tKontoDaten& k, const QString& textschlues
         }
     }
     if (neu) {
-        if (archiv.ganzzahlWert(QStringLiteral("SELECT 1 FROM Textschluessel WHERE TSName=?"),
-                                {textschluessel})) {
+        tTextschluessel ts;
+        ts.TSName = textschluessel;
+        ts.Buchungstext = k.Bezeichnung;
+        ts.Buchungsseite =
+            k.KontoArt == KontoArt::Kunde ? QStringLiteral("E") : QStringLiteral("A");
+        ts.Steuer = k.KontoArt == KontoArt::LieferantKosten ? QStringLiteral("9") : QString();
+        ts.Konto = k.Konto;
+        ts.Oeffentlich = k.Oeffentlich;
+        if (!TextschluesselSpeichern(archiv, mnr, ts, false)) {
             Benutzer().fehler(QStringLiteral("Der Textschlüsselname \"%1\" ist bereits vergeben!")
                                   .arg(textschluessel));
             k.Konto = vorgabe;
             return false;
         }
-        const bool lieferant = k.KontoArt != KontoArt::Kunde;
-        archiv.ausfuehren(
-            QStringLiteral("INSERT INTO Textschluessel (TSName, Buchungstext, Betrag, "
-                           "Buchungsseite, Steuer, Konto, Konto2, oeffentlich, AngelegtVonMNr, "
-                           "ArchivAufteilungsKontenAusblenden, ErstesAufteilungskontoHauptkonto) "
-                           "VALUES (?, ?, 0, ?, ?, ?, 0, ?, ?, 0, 0)"),
-            {textschluessel, k.Bezeichnung, lieferant ? "A" : "E",
-             k.KontoArt == KontoArt::LieferantKosten ? "9" : "", k.Konto, k.Oeffentlich, mnr});
         archiv.ausfuehren(
             QStringLiteral("INSERT INTO %1 (Konto, AngelegtVonMNr) VALUES (?, ?)").arg(tabelle),
             {k.Konto, mnr});

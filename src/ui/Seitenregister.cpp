@@ -4,6 +4,7 @@
 #include "Buchungsbereiche.h"
 #include "DataModule.h"
 #include "Sitzung.h"
+#include "TformAufteilungskontenAuswahl.h"
 #include "TformGeldkonto.h"
 #include "TfrmBenutzer.h"
 #include "TfrmFirmendaten.h"
@@ -79,16 +80,20 @@ void StammdatenSeitenRegistrieren(Seitenregister& r) {
                      [](QWidget* seite) {
                          return static_cast<TfrmFirmendaten*>(seite)->AenderungenKlaeren();
                      }});
-    r.eintragen({.Aktion = QStringLiteral("acKelmbranddaten"),
-                 .Beschriftung = QStringLiteral("Kelmbranddaten"),
-                 .Gruppen = {Navigationsgruppe::Stammdaten},
-                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
-                     return new TfrmKMBDaten(dm, eltern);
-                 },
-                 .SchliessenErlaubt =
-                     [](QWidget* seite) {
-                         return static_cast<TfrmKMBDaten*>(seite)->AenderungenKlaeren();
-                     }});
+    r.eintragen(
+        {.Aktion = QStringLiteral("acKelmbranddaten"),
+         .Beschriftung = QStringLiteral("Kelmbranddaten"),
+         .Gruppen = {Navigationsgruppe::Stammdaten},
+         .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+             return new TfrmKMBDaten(dm, eltern);
+         },
+         .SchliessenErlaubt =
+             [](QWidget* seite) { return static_cast<TfrmKMBDaten*>(seite)->AenderungenKlaeren(); },
+         .StartseiteBeobachten =
+             [](QWidget* seite, const std::function<void()>& aktualisieren) {
+                 QObject::connect(static_cast<TfrmKMBDaten*>(seite), &TfrmKMBDaten::Gespeichert,
+                                  seite, aktualisieren);
+             }});
     r.eintragen({.Aktion = QStringLiteral("acErfassungsbereiche"),
                  .Beschriftung = QStringLiteral("Erfassungsbereiche"),
                  .Gruppen = {Navigationsgruppe::Stammdaten},
@@ -130,10 +135,10 @@ void StammdatenSeitenRegistrieren(Seitenregister& r) {
     r.erfassenAnbieten(
         {.BuchungsbereicheLaden =
              [bereiche](TDataModule1& dm) {
-                 QStringList texte;
+                 std::vector<tErfassenEintrag> eintraege;
                  for (const tBuchungsbereich& b : bereiche(dm))
-                     texte << b.Bezeichnung;
-                 return texte;
+                     eintraege.push_back({b.Bezeichnung, b.Symbol});
+                 return eintraege;
              },
          .Kontextmenue =
              [bereiche](TDataModule1& dm, QWidget* fenster, int index, QMenu& menu) {
@@ -146,16 +151,22 @@ void StammdatenSeitenRegistrieren(Seitenregister& r) {
                                       TformGeldkonto dialog(dm, fenster);
                                       dialog.GeldkontoBearbeiten(id);
                                   });
-                 for (const auto& [text, status] :
-                      {std::pair{QStringLiteral("Erfassungsbereich vollständig"), 1},
-                       std::pair{QStringLiteral("Erfassungsbereich unvollständig"), 0}})
-                     QObject::connect(menu.addAction(text), &QAction::triggered, fenster,
-                                      [&dm, id, status] {
-                                          if (AenderungErlaubt())
-                                              BuchungsbereichStatusSetzen(dm.ADOConnection_Daten,
-                                                                          id, Sitzung().Monat,
-                                                                          Sitzung().Jahr, status);
-                                      });
+                 QObject::connect(menu.addAction(QStringLiteral("Aufteilungskonten")),
+                                  &QAction::triggered, fenster, [&dm, fenster, id] {
+                                      TformAufteilungskontenAuswahl dialog(dm, fenster);
+                                      dialog.execute(id);
+                                  });
+                 // Only the status the area does not have yet is offered.
+                 const int status = liste[index].Status != 0 ? 0 : 1;
+                 QObject::connect(
+                     menu.addAction(status == 1
+                                        ? QStringLiteral("Erfassungsbereich vollständig")
+                                        : QStringLiteral("Erfassungsbereich unvollständig")),
+                     &QAction::triggered, fenster, [&dm, id, status] {
+                         if (AenderungErlaubt())
+                             BuchungsbereichStatusSetzen(dm.ADOConnection_Daten, id,
+                                                         Sitzung().Monat, Sitzung().Jahr, status);
+                     });
              }});
 }
 

@@ -70,13 +70,24 @@ struct tSeitenEintrag {
     // Asked for an existing page before closing and before a user change; false stops them
     // (the user cancelled the question for unsaved data).
     std::function<bool(QWidget* seite)> SchliessenErlaubt{};
+    // For a page whose saving changes what the start page shows: called once the page exists,
+    // with the window's refresh of the start page's advisers and branch.
+    std::function<void(QWidget* seite, const std::function<void()>& startseiteAktualisieren)>
+        StartseiteBeobachten{};
+};
+
+// One item of the Erfassen group: the area's name and its navigation image
+// (BereichSymbolIndex).
+struct tErfassenEintrag {
+    QString Text{};
+    int Symbol = 0;
 };
 
 // The booking entry owns the Erfassen group: its items are the booking areas. Without a
 // provider the group is not shown.
 struct tErfassenAnbieter {
-    // The item captions in the order of the area list; asked whenever the group opens.
-    std::function<QStringList(TDataModule1& dm)> BuchungsbereicheLaden{};
+    // The items in the order of the area list; asked whenever the group opens.
+    std::function<std::vector<tErfassenEintrag>(TDataModule1& dm)> BuchungsbereicheLaden{};
     // The bookings page ("Erfassungen"), created on first use.
     std::function<QWidget*(TDataModule1& dm, QWidget* eltern)> Seite{};
     // Opens the area with this index of the list on the bookings page.

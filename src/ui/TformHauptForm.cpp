@@ -5,10 +5,13 @@
 #include "DataModule.h"
 #include "Dateien.h"
 #include "Hauptfensterdaten.h"
+#include "Kontoanlage.h"
 #include "Optionen.h"
 #include "Programmversion.h"
 #include "Rueckfragen.h"
 #include "Sitzung.h"
+#include "TformFaelligkeitAufteilen.h"
+#include "TformKassenminusbestandAbfrage.h"
 #include "TformOptionen.h"
 #include "Uhr.h"
 #include "Updatetransaktionen.h"
@@ -26,6 +29,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -123,6 +128,10 @@ TformHauptForm::TformHauptForm(TDataModule1& dm, const Seitenregister& register_
     acMailLohnSachbearbeiter = neueAktion(QStringLiteral("acMailLohnSachbearbeiter"),
                                           QStringLiteral("Lohn-Sachbearbeiter"));
     registrierteAktionenAnlegen();
+    // The booking engine asks through these dialogs while it checks and saves.
+    TformKassenminusbestandAbfrage::Anmelden(this);
+    TformFaelligkeitAufteilen::Anmelden(this);
+    NeuesKontoAnmelden(dm, this);
 
     connect(acStartseite, &QAction::triggered, this, [this] {
         startseiteZeigen();
@@ -487,12 +496,39 @@ void TformHauptForm::ersteGruppeWaehlen() {
         dpNavigation->setWindowTitle(panelTitel(dxNavBar3->itemText(0)));
 }
 
+QIcon NavigationsSymbol(int symbol) {
+    // Drawn rather than shipped: a coloured disc per area kind, a green tick for a complete
+    // month.
+    const QColor farbe = symbol == 28   ? QColor(46, 160, 67)
+                         : symbol == 52 ? QColor(230, 140, 30)
+                         : symbol == 53 ? QColor(40, 110, 200)
+                         : symbol == 55 ? QColor(140, 70, 170)
+                                        : QColor(200, 170, 40);
+    QPixmap bild(16, 16);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(farbe);
+    maler.drawEllipse(QRectF(1, 1, 14, 14));
+    if (symbol == 28) {
+        QPainterPath haken;
+        haken.moveTo(4.5, 8.5);
+        haken.lineTo(7, 11);
+        haken.lineTo(11.5, 5);
+        maler.strokePath(haken, QPen(Qt::white, 2));
+    }
+    maler.end();
+    return QIcon(bild);
+}
+
 void TformHauptForm::erfassenEintragen() {
     const auto& anbieter = seitenregister.erfassen();
     QListWidget* liste = gruppen[Navigationsgruppe::Erfassen];
     liste->clear();
     if (anbieter)
-        liste->addItems(anbieter->BuchungsbereicheLaden(dm));
+        for (const tErfassenEintrag& e : anbieter->BuchungsbereicheLaden(dm))
+            new QListWidgetItem(NavigationsSymbol(e.Symbol), e.Text, liste);
 }
 
 void TformHauptForm::erfassungsbereichOeffnen(int index) {
@@ -516,6 +552,8 @@ void TformHauptForm::eintragAusfuehren(const tSeitenEintrag& eintrag) {
         if (!s) {
             s = eintrag.Seite(dm, seitenstapel);
             seitenstapel->addWidget(s);
+            if (eintrag.StartseiteBeobachten)
+                eintrag.StartseiteBeobachten(s, [this] { NiederlassungEintragen(); });
         }
         seitenstapel->setCurrentWidget(s);
         laUeberschriftKlein->setText(QStringLiteral("KIVO-Online [") + Sitzung().Firma.Firmenname +

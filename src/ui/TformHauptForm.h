@@ -125,5 +125,8 @@ private:
     void mailSenden(const QString& adresse, const QString& fehlt);
 };
 
+// The image of an Erfassen item by its number (BereichSymbolIndex).
+QIcon NavigationsSymbol(int symbol);
+
 // Creates the main window with every subsystem's pages and runs it until it closes.
 int HauptfensterAusfuehren(TDataModule1& dm, const LoginAusfuehren& anmelden);

@@ -396,6 +396,8 @@ TEST_F(Buchung, FaelligkeitsteileMuessenCentgenauAufgehen) {
          "Der Rechnungsbetrag (1.000,00) ist nicht komplett aufgeteilt!"},
         {{{d, Betrag::ausCent(40000)}, {d.addDays(-1), Betrag::ausCent(60000)}},
          "Datum liegt vor der ersten Fälligkeit!"},
+        {{{d, Betrag::ausCent(40000)}, {QDate(), Betrag::ausCent(60000)}},
+         "Datum liegt vor der ersten Fälligkeit!"},
         {{{d, Betrag::ausCent(110000)}, {d.addDays(3), Betrag::ausCent(-10000)}},
          "Negative Beträge sind nicht zulässig!"},
     };

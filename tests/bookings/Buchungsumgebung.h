@@ -16,7 +16,8 @@
 #include <gtest/gtest.h>
 
 // Business "1000" in March 2024 with a cash box (area 1, account 1600, opening balance
-// 100,00 on 1 March), a bank (area 2, account 1800) and a goods journal (area 3, account 5400).
+// 100,00 on 1 March), a bank (area 2, account 1800), a goods journal (area 3, account 5400)
+// and the suppliers 90001 and 90002.
 class Buchungsumgebung : public ::testing::Test {
 protected:
     TestInstallation inst;
@@ -54,6 +55,11 @@ protected:
                 QStringLiteral("INSERT INTO Sachkonten (Konto, Bezeichnung, Steuer, "
                                "Steuerbereich) VALUES (?, 'K', ?, ?)"),
                 {konto, steuer, sb});
+        for (const qint64 konto : {90001, 90002})
+            archiv().ausfuehren(QStringLiteral("INSERT INTO Lieferanten (Konto, Bezeichnung, "
+                                               "Oeffentlich, AngelegtVonMNr) VALUES (?, 'L', 1, "
+                                               "?)"),
+                                {konto, inst.mnr()});
         daten().ausfuehren(QStringLiteral("INSERT INTO Salden (Konto, Datum, Saldo) VALUES "
                                           "(1600, '2024-03-01', 10000)"));
     }

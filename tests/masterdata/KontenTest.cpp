@@ -2,6 +2,7 @@
 #include "Bankverbindungen.h"
 #include "Einrichtung.h"
 #include "Stammdatenumgebung.h"
+#include "Textschluessel.h"
 
 #include <QFile>
 
@@ -157,6 +158,32 @@ TEST_F(Konten, SpeichernMitTextschluesselBankverbindungenUndEigentuemer) {
     EXPECT_EQ(archiv().ganzzahlWert(
                   QStringLiteral("SELECT count(*) FROM KontoBankverbindungen WHERE MNr='2000'")),
               2);
+}
+
+TEST_F(Konten, ErsterTextschluesselNachKontoart) {
+    const struct {
+        int art;
+        const char* name;
+        const char* seite;
+        const char* steuer;
+    } faelle[] = {{KontoArt::Lieferant, "WARE", "A", ""},
+                  {KontoArt::LieferantKosten, "KOSTEN", "A", "9"},
+                  {KontoArt::Kunde, "KUNDE", "E", ""}};
+    for (const auto& f : faelle) {
+        const QString name = QString::fromLatin1(f.name);
+        tKontoDaten k = neu(f.art, name.toLower());
+        k.Oeffentlich = false;
+        ASSERT_TRUE(KontoSpeichern(dm, k, name)) << f.name;
+        const std::optional<tTextschluessel> ts = TextschluesselLesen(archiv(), name);
+        ASSERT_TRUE(ts) << f.name;
+        EXPECT_EQ(ts->Konto, k.Konto) << f.name;
+        EXPECT_EQ(ts->Buchungstext, name.toLower()) << f.name;
+        EXPECT_EQ(ts->Buchungsseite, QString::fromLatin1(f.seite)) << f.name;
+        EXPECT_EQ(ts->Steuer, QString::fromLatin1(f.steuer)) << f.name;
+        EXPECT_FALSE(ts->Oeffentlich) << f.name;
+        EXPECT_FALSE(ts->ArchivAufteilungsKontenAusblenden) << f.name;
+        EXPECT_FALSE(ts->ErstesAufteilungskontoHauptkonto) << f.name;
+    }
 }
 
 TEST_F(Konten, SichtbarkeitEigeneZeileVorGeteilter) {

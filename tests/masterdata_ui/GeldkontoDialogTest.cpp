@@ -1,9 +1,12 @@
 #include "../masterdata/Stammdatenumgebung.h"
+#include "AufteilungskontenListen.h"
 #include "Bankverbindungen.h"
 #include "Buchungsbereiche.h"
 #include "Fensterhilfen.h"
+#include "TformAufteilungskontenAuswahl.h"
 #include "TformBankverbindung.h"
 #include "TformGeldkonto.h"
+#include "TfrmAufteilungskontenAuswahl.h"
 #include "TfrmGeldkonten.h"
 
 #include <QCheckBox>
@@ -210,6 +213,55 @@ TEST_F(GeldkontoDialog, KasseUndBankMitAnfangssaldoVonDerSeite) {
     EXPECT_TRUE(seite.btnLoeschen->isEnabled());
     seite.btnStandardZahlbank->click();
     EXPECT_EQ(seite.tvGeldkonten->item(1, 3)->text(), QStringLiteral("Standardzahlbank"));
+}
+
+TEST_F(GeldkontoDialog, AufteilungskontenAusEditorUndListe) {
+    tGeldkonto g;
+    g.Bereichsart = Bereichsart::Kasse;
+    g.Konto = 1600;
+    g.Bezeichnung = QStringLiteral("Kasse Laden");
+    g.Aktiv = true;
+    g.AnfangsMonat = QDate(2024, 2, 1);
+    ASSERT_TRUE(GeldkontoSpeichern(dm, g, true));
+    std::vector<qint64> erwartet = AufteilungskontenBereichLaden(daten(), g.BereichID);
+    const auto hinzufuegen = [](qint64 konto) {
+        sobaldOffen<TformAufteilungskontenAuswahl>([konto](TformAufteilungskontenAuswahl* a) {
+            EXPECT_EQ(a->windowTitle(), QStringLiteral("Aufteilungskonten [Kasse Laden]"));
+            a->frmAufteilungskonten->KontoHinzufuegen(konto);
+            a->btnOK->click();
+        });
+    };
+
+    // A new area has nothing to attach split accounts to yet.
+    sobaldOffen<TformGeldkonto>([](TformGeldkonto* d) {
+        EXPECT_FALSE(d->btnAufteilungskonten->isEnabled());
+        d->btnAbbrechen->click();
+    });
+    TformGeldkonto(dm).NeuesGeldkonto(Bereichsart::Kasse);
+
+    sobaldOffen<TformGeldkonto>([&](TformGeldkonto* d) {
+        ASSERT_TRUE(d->btnAufteilungskonten->isEnabled());
+        hinzufuegen(4300);
+        d->btnAufteilungskonten->click();
+        d->btnAbbrechen->click();
+    });
+    TformGeldkonto(dm).GeldkontoBearbeiten(g.BereichID);
+    erwartet.push_back(4300);
+    EXPECT_EQ(AufteilungskontenBereichLaden(daten(), g.BereichID), erwartet);
+
+    TfrmGeldkonten seite(dm);
+    seite.show();
+    EXPECT_FALSE(seite.btnAufteilungskonten->isEnabled());
+    const auto zeilen =
+        seite.tvGeldkonten->findItems(QStringLiteral("Kasse Laden"), Qt::MatchExactly);
+    ASSERT_EQ(zeilen.size(), 1);
+    seite.tvGeldkonten->selectRow(zeilen.first()->row());
+    ASSERT_TRUE(seite.btnAufteilungskonten->isEnabled());
+    hinzufuegen(4400);
+    seite.btnAufteilungskonten->click();
+    erwartet.push_back(4400);
+    EXPECT_EQ(AufteilungskontenBereichLaden(daten(), g.BereichID), erwartet);
+    EXPECT_TRUE(fragen.meldungen.empty()) << fragen.letzterText().toStdString();
 }
 
 } // namespace

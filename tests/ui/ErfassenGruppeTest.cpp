@@ -2,15 +2,20 @@
 #include "DataModule.h"
 #include "FakeRueckfragen.h"
 #include "Fensterhilfen.h"
+#include "Hauptfensterdaten.h"
 #include "Sitzung.h"
 #include "TestInstallation.h"
 #include "TformAnmeldung.h"
+#include "TformAufteilungskontenAuswahl.h"
 #include "TformHauptForm.h"
 #include "TfrmFirmendaten.h"
 #include "TfrmGeldkonten.h"
+#include "TfrmKMBDaten.h"
 #include "Uhr.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -92,14 +97,38 @@ TEST_F(StammdatenImHauptfenster, ErfassenZeigtDieBereicheDesArbeitsmonats) {
         return nullptr;
     };
     EXPECT_EQ(menuepunkt(2, QStringLiteral("Erfassungsbereich bearbeiten")), nullptr);
+    EXPECT_EQ(menuepunkt(2, QStringLiteral("Aufteilungskonten")), nullptr);
+    QAction* aufteilung = menuepunkt(0, QStringLiteral("Aufteilungskonten"));
+    ASSERT_NE(aufteilung, nullptr);
+    sobaldOffen<TformAufteilungskontenAuswahl>([](TformAufteilungskontenAuswahl* a) {
+        EXPECT_EQ(a->windowTitle(), QStringLiteral("Aufteilungskonten [Kasse Laden]"));
+        a->reject();
+    });
+    aufteilung->trigger();
+
+    // Each status offers only the other one; the item's image follows the status.
+    QListWidget* liste = f.gruppen[Navigationsgruppe::Erfassen];
+    const auto bild = [](const QIcon& i) {
+        return i.pixmap(16, 16).toImage();
+    };
+    EXPECT_EQ(bild(liste->item(0)->icon()), bild(NavigationsSymbol(54)));
+    EXPECT_EQ(bild(liste->item(1)->icon()), bild(NavigationsSymbol(52)));
+    EXPECT_NE(bild(NavigationsSymbol(28)), bild(NavigationsSymbol(54)));
     const struct {
         const char* text;
+        const char* anderer;
         int status;
-    } faelle[] = {{"Erfassungsbereich vollständig", 1}, {"Erfassungsbereich unvollständig", 0}};
+        int symbol;
+    } faelle[] = {{"Erfassungsbereich vollständig", "Erfassungsbereich unvollständig", 1, 28},
+                  {"Erfassungsbereich unvollständig", "Erfassungsbereich vollständig", 0, 54}};
     for (const auto& fall : faelle) {
+        EXPECT_EQ(menuepunkt(0, QString::fromUtf8(fall.anderer)), nullptr) << fall.text;
         QAction* a = menuepunkt(0, QString::fromUtf8(fall.text));
         ASSERT_NE(a, nullptr) << fall.text;
         a->trigger();
+        f.dxNavBar3->setCurrentIndex(1);
+        f.dxNavBar3->setCurrentIndex(0);
+        EXPECT_EQ(bild(liste->item(0)->icon()), bild(NavigationsSymbol(fall.symbol))) << fall.text;
         EXPECT_EQ(dm.ADOConnection_Daten.ganzzahlWert(
                       QStringLiteral("SELECT Status FROM BuchungsbereicheStatus WHERE Monat=3 "
                                      "AND Jahr=2024 AND BereichID=?"),
@@ -150,6 +179,27 @@ TEST_F(StammdatenImHauptfenster, StammdatenGruppeUndErsteSchritte) {
     EXPECT_TRUE(firma->IsEingabeModus());
     fragen.antworten = {Antwort::Nein};
     EXPECT_TRUE(f.close());
+}
+
+TEST_F(StammdatenImHauptfenster, KelmbranddatenErneuernDieStartseite) {
+    ASSERT_TRUE(anmelden(dm));
+    TformHauptForm f(dm, seitenregister, anmelden);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.aktion(QStringLiteral("acKelmbranddaten"))->trigger();
+    auto* seite = qobject_cast<TfrmKMBDaten*>(f.seite(QStringLiteral("acKelmbranddaten")));
+    ASSERT_NE(seite, nullptr);
+    seite->btnBearbeiten->click();
+    seite->edBerater->setText(QStringLiteral("Dr. Berg"));
+    ASSERT_GT(seite->cbNiederlassung->count(), 0);
+    seite->cbNiederlassung->setCurrentIndex(seite->cbNiederlassung->count() - 1);
+    seite->btnSpeichern->click();
+    EXPECT_TRUE(fragen.meldungen.empty()) << fragen.letzterText().toStdString();
+    EXPECT_EQ(f.laBerater->text(), QStringLiteral("Ihr persönlicher Berater: Dr. Berg"));
+    const tNiederlassung n = NiederlassungLaden(dm.ADOConnection_Daten, dm.ADOConnection_Stamm);
+    EXPECT_EQ(f.laNiederlassungStrasse->text(), n.Strasse);
+    EXPECT_EQ(f.laNiederlassungOrt->text(), n.PLZOrt);
+    f.close();
 }
 
 } // namespace

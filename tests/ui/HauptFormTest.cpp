@@ -248,7 +248,9 @@ TEST_F(HauptForm, EinstellungenUndGridLayoutUeberstehenDenNeustart) {
     QStandardItemModel modell(0, 4);
     seitenregister.erfassenAnbieten(
         {.BuchungsbereicheLaden =
-             [](TDataModule1&) { return QStringList{QStringLiteral("Kasse")}; },
+             [](TDataModule1&) {
+                 return std::vector<tErfassenEintrag>{{QStringLiteral("Kasse"), 54}};
+             },
          .Seite = [&modell](TDataModule1&, QWidget* e) -> QWidget* {
              auto* v = new QTableView(e);
              v->setModel(&modell);

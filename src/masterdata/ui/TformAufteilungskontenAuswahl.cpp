@@ -1,6 +1,7 @@
 #include "TformAufteilungskontenAuswahl.h"
 
 #include "AufteilungskontenListen.h"
+#include "Benutzerrechte.h"
 #include "Buchungsbereiche.h"
 #include "DataModule.h"
 #include "TfrmAufteilungskontenAuswahl.h"
@@ -27,6 +28,8 @@ TformAufteilungskontenAuswahl::TformAufteilungskontenAuswahl(TDataModule1& dm_, 
 }
 
 bool TformAufteilungskontenAuswahl::execute(int bereichId) {
+    if (!AenderungErlaubt())
+        return false;
     const tBuchungsbereich b = BuchungsbereichLaden(dm.ADOConnection_Daten, bereichId);
     setWindowTitle(b.BereichID < 0 ? QStringLiteral("Aufteilungskonten")
                                    : QStringLiteral("Aufteilungskonten [%1]").arg(b.Bezeichnung));

@@ -9,6 +9,7 @@
 #include "Rueckfragen.h"
 #include "Sitzung.h"
 #include "Text.h"
+#include "TformAufteilungskontenAuswahl.h"
 #include "TformBankverbindung.h"
 
 #include <QCheckBox>
@@ -97,6 +98,7 @@ TformGeldkonto::TformGeldkonto(TDataModule1& dm, QWidget* parent) : QDialog(pare
     btnAlternativeBearbeiten = new QPushButton(QStringLiteral("Bearbeiten"), gbBank);
     btnAlternativeGeprueft = new QPushButton(QStringLiteral("Bankverb. geprüft"), gbBank);
     btnAlternativeEntfernen = new QPushButton(QStringLiteral("Entfernen"), gbBank);
+    btnAufteilungskonten = new QPushButton(QStringLiteral("Aufteilungskonten"), this);
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
 
@@ -137,6 +139,7 @@ TformGeldkonto::TformGeldkonto(TDataModule1& dm, QWidget* parent) : QDialog(pare
                  zeile(laAlternative, btnAlternativeBearbeiten, btnAlternativeGeprueft,
                        btnAlternativeEntfernen));
     auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(btnAufteilungskonten);
     knoepfe->addStretch();
     knoepfe->addWidget(btnOK);
     knoepfe->addWidget(btnAbbrechen);
@@ -166,6 +169,10 @@ TformGeldkonto::TformGeldkonto(TDataModule1& dm, QWidget* parent) : QDialog(pare
             [this] { verbindungEntfernen(konto.Zahlung); });
     connect(btnAlternativeEntfernen, &QPushButton::clicked, this,
             [this] { verbindungEntfernen(konto.Alternative); });
+    connect(btnAufteilungskonten, &QPushButton::clicked, this, [this] {
+        TformAufteilungskontenAuswahl dialog(this->dm, this);
+        dialog.execute(konto.BereichID);
+    });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -217,6 +224,8 @@ void TformGeldkonto::felderFuellen() {
     edKonto->setVisible(aenderbar || konto.Konto > 0);
     laKontoHinweis->setVisible(aenderbar);
     edBezeichnung->setText(konto.Bezeichnung);
+    // A new area has no ID to hang split accounts on until it is saved.
+    btnAufteilungskonten->setEnabled(konto.BereichID >= 0);
     cbBelegNrVergabe->setCurrentIndex(qBound(1, konto.BelegNrVergabe, 3) - 1);
     cbBelegMaske->setEditText(konto.BelegMaske);
     cbNeuBeginnen->setCurrentIndex(konto.BelegNrNeuBeginnen >= 1 && konto.BelegNrNeuBeginnen <= 4

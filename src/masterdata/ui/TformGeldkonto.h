@@ -54,6 +54,7 @@ public:
     QPushButton* btnAlternativeBearbeiten;
     QPushButton* btnAlternativeGeprueft;
     QPushButton* btnAlternativeEntfernen;
+    QPushButton* btnAufteilungskonten;
     QPushButton* btnOK;
     QPushButton* btnAbbrechen;
 

@@ -8,7 +8,9 @@
 #include "Sitzung.h"
 #include "Stammdatenlisten.h"
 #include "Text.h"
+#include "Textschluessel.h"
 #include "TformBankverbindung.h"
+#include "TformTextschluessel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,6 +112,19 @@ TformKonto::TformKonto(TDataModule1& dm, QWidget* parent) : QDialog(parent), dm(
     btnBankGeprueft = new QPushButton(QStringLiteral("Bankverb. SEPA geprüft"), gbBank);
     laTextschluessel = new QLabel(QStringLiteral("Textschlüssel:"), this);
     edTextschluessel = feld("Textschluessel", "TSName");
+    gbTextschluessel = new QGroupBox(QStringLiteral("Textschlüssel"), this);
+    tvTextschluessel = new QTableWidget(0, 2, gbTextschluessel);
+    tvTextschluessel->setHorizontalHeaderLabels(
+        {QStringLiteral("Textschlüssel"), QStringLiteral("Erfassungstext")});
+    tvTextschluessel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tvTextschluessel->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tvTextschluessel->setSelectionMode(QAbstractItemView::SingleSelection);
+    tvTextschluessel->horizontalHeader()->setStretchLastSection(true);
+    tvTextschluessel->verticalHeader()->hide();
+    btnTSHinzufuegen =
+        new QPushButton(QStringLiteral("Textschlüssel hinzufügen"), gbTextschluessel);
+    btnTSBearbeiten = new QPushButton(QStringLiteral("Textschlüssel bearbeiten"), gbTextschluessel);
+    btnTSLoeschen = new QPushButton(QStringLiteral("Textschlüssel löschen"), gbTextschluessel);
     laFehler = new QLabel(QStringLiteral("rot = benötigte oder fehlerhafte Einträge"), this);
     laFehler->setStyleSheet(QStringLiteral("color: red"));
     btnOK = new QPushButton(QStringLiteral("OK"), this);
@@ -160,6 +175,13 @@ TformKonto::TformKonto(TDataModule1& dm, QWidget* parent) : QDialog(parent), dm(
          {btnBankHinzufuegen, btnBankBearbeiten, btnBankLoeschen, btnBankStandard, btnBankGeprueft})
         bankKnoepfe->addWidget(k);
     bank->addLayout(bankKnoepfe);
+    auto* tsLayout = new QVBoxLayout(gbTextschluessel);
+    tsLayout->addWidget(tvTextschluessel);
+    auto* tsKnoepfe = new QHBoxLayout;
+    for (QPushButton* k : {btnTSHinzufuegen, btnTSBearbeiten, btnTSLoeschen})
+        tsKnoepfe->addWidget(k);
+    tsKnoepfe->addStretch();
+    tsLayout->addLayout(tsKnoepfe);
     auto* spalten = new QHBoxLayout;
     spalten->addLayout(form, 1);
     spalten->addLayout(zv, 1);
@@ -171,6 +193,7 @@ TformKonto::TformKonto(TDataModule1& dm, QWidget* parent) : QDialog(parent), dm(
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(spalten);
     haupt->addWidget(gbBank);
+    haupt->addWidget(gbTextschluessel);
     haupt->addLayout(knoepfe);
 
     connect(cbPersonentyp, &QComboBox::activated, this, [this] {
@@ -250,6 +273,29 @@ TformKonto::TformKonto(TDataModule1& dm, QWidget* parent) : QDialog(parent), dm(
         daten.Bankverbindungen[z].Geprueft = true;
         bankenZeigen();
     });
+    // The text-key commands write at once, independent of OK.
+    connect(btnTSHinzufuegen, &QPushButton::clicked, this, [this] {
+        TformTextschluessel dialog(this->dm, this);
+        if (!dialog.NeuerTexschluessel(QString(), daten.Bezeichnung, daten.Konto))
+            return;
+        btnAbbrechen->setText(QStringLiteral("Schließen"));
+        textschluesselZeigen();
+    });
+    const auto tsBearbeiten = [this] {
+        const QString name = gewaehlterTextschluessel();
+        TformTextschluessel dialog(this->dm, this);
+        if (!name.isEmpty() && dialog.TexschluesselBearbeiten(name, false))
+            textschluesselZeigen();
+    };
+    connect(btnTSBearbeiten, &QPushButton::clicked, this, tsBearbeiten);
+    connect(tvTextschluessel, &QTableWidget::cellDoubleClicked, this, tsBearbeiten);
+    connect(btnTSLoeschen, &QPushButton::clicked, this, [this] {
+        const QString name = gewaehlterTextschluessel();
+        if (name.isEmpty() || !AenderungErlaubt())
+            return;
+        if (TextschluesselLoeschen(this->dm.ADOConnection_Archiv, name))
+            textschluesselZeigen();
+    });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -276,6 +322,7 @@ bool TformKonto::NeuesKonto(qint64 konto, int kontoArt, const QString& name) {
     edBezeichnung->setReadOnly(gesperrt);
     laTextschluessel->show();
     edTextschluessel->show();
+    gbTextschluessel->hide();
     cbOPOS->setChecked(true);
     btnOK->setText(QStringLiteral("Hinzufügen"));
     edKundennummer->setFocus();
@@ -302,6 +349,8 @@ bool TformKonto::KontoBearbeiten(int kontoArt, qint64 konto) {
     btnBezeichnungAendern->hide();
     laTextschluessel->hide();
     edTextschluessel->hide();
+    gbTextschluessel->show();
+    textschluesselZeigen();
     const bool gesperrt = kontoArt != KontoArt::Kunde && vorgegebenerLieferant(konto);
     cbPersonentyp->setEnabled(!gesperrt);
     for (QLineEdit* e : {edBezeichnung, edTitel, edNachname, edVorname})
@@ -352,6 +401,7 @@ bool TformKonto::KontoBearbeiten(int kontoArt, qint64 konto) {
 }
 
 bool TformKonto::zeigen() {
+    btnAbbrechen->setText(QStringLiteral("Abbrechen"));
     OKiDO = false;
     GespeichertKonto = 0;
     exec();
@@ -473,6 +523,25 @@ void TformKonto::bankBearbeiten(bool neu) {
     bankenZeigen();
 }
 
+void TformKonto::textschluesselZeigen() {
+    tTextschluesselFilter filter;
+    filter.Konto = daten.Konto;
+    const std::vector<tTextschluesselZeile> zeilen = TextschluesselListe(
+        dm.ADOConnection_Archiv, Sitzung().MNr, Sitzung().Kontenbereiche, filter);
+    tvTextschluessel->setRowCount(int(zeilen.size()));
+    for (int z = 0; z < int(zeilen.size()); ++z) {
+        tvTextschluessel->setItem(z, 0, new QTableWidgetItem(zeilen[z].TSName));
+        tvTextschluessel->setItem(z, 1, new QTableWidgetItem(zeilen[z].Buchungstext2));
+    }
+    if (!zeilen.empty())
+        tvTextschluessel->selectRow(0);
+}
+
+QString TformKonto::gewaehlterTextschluessel() const {
+    const QTableWidgetItem* item = tvTextschluessel->item(tvTextschluessel->currentRow(), 0);
+    return item ? item->text() : QString();
+}
+
 void TformKonto::skontoSatzVerlassen() {
     const std::optional<double> satz = SkontoSatzAusText(edSkontoSatz->text());
     if (!satz) {
@@ -566,8 +635,11 @@ void TformKonto::btnOKClick() {
         falsch(gbBank);
     const QString ts = edTextschluessel->text().trimmed();
     if (daten.ID < 0 &&
-        (ts.isEmpty() || ts.contains(QRegularExpression(QStringLiteral("[-+?*%]")))))
+        (ts.isEmpty() || ts.contains(QRegularExpression(QStringLiteral("[-+?*%]"))) ||
+         TextschluesselNameVergeben(dm.ADOConnection_Archiv, ts, -1)))
         falsch(edTextschluessel);
+    if (daten.ID >= 0 && tvTextschluessel->rowCount() == 0)
+        falsch(gbTextschluessel);
     const std::optional<double> satz = SkontoSatzAusText(edSkontoSatz->text());
     if (!satz || *satz > 100) {
         falsch(edSkontoSatz);
@@ -628,6 +700,11 @@ void TformKonto::btnOKClick() {
     k.ZV.MandatsunterschriftDatum = kunde ? mandatsdatum : QDate();
     if (!KontoSpeichern(dm, k, ts))
         return;
+    // A cost supplier's key still needs its cost account: the user completes it right away.
+    if (daten.ID < 0 && k.KontoArt == KontoArt::LieferantKosten) {
+        TformTextschluessel dialog(dm, this);
+        dialog.TexschluesselBearbeiten(ts, true);
+    }
     daten = k;
     GespeichertKonto = k.Konto;
     OKiDO = true;

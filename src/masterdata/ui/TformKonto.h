@@ -72,6 +72,11 @@ public:
     QPushButton* btnBankGeprueft;
     QLabel* laTextschluessel;
     QLineEdit* edTextschluessel;
+    QGroupBox* gbTextschluessel;
+    QTableWidget* tvTextschluessel;
+    QPushButton* btnTSHinzufuegen;
+    QPushButton* btnTSBearbeiten;
+    QPushButton* btnTSLoeschen;
     QLabel* laFehler;
     QPushButton* btnOK;
     QPushButton* btnAbbrechen;
@@ -93,6 +98,8 @@ private:
     void bankeinzugGeaendert();
     void bankenZeigen();
     void bankBearbeiten(bool neu);
+    void textschluesselZeigen();
+    QString gewaehlterTextschluessel() const;
     void skontoSatzVerlassen();
     bool geldBewegtProgramm() const;
     void markieren(QWidget* w, bool rot);

@@ -6,6 +6,7 @@
 #include "Rueckfragen.h"
 #include "Sitzung.h"
 #include "Stammdatenlisten.h"
+#include "TformAufteilungskontenAuswahl.h"
 #include "TformGeldkonto.h"
 
 #include <QHBoxLayout>
@@ -33,9 +34,10 @@ TfrmGeldkonten::TfrmGeldkonten(TDataModule1& dm, QWidget* parent) : QWidget(pare
     btnBearbeiten = new QPushButton(QStringLiteral("Bearbeiten"), this);
     btnLoeschen = new QPushButton(QStringLiteral("löschen"), this);
     btnStandardZahlbank = new QPushButton(QStringLiteral("Standardzahlbank setzen"), this);
+    btnAufteilungskonten = new QPushButton(QStringLiteral("Aufteilungskonten"), this);
     auto* knoepfe = new QHBoxLayout;
-    for (QPushButton* k :
-         {btnNeuKasse, btnNeuBank, btnBearbeiten, btnLoeschen, btnStandardZahlbank})
+    for (QPushButton* k : {btnNeuKasse, btnNeuBank, btnBearbeiten, btnLoeschen, btnStandardZahlbank,
+                           btnAufteilungskonten})
         knoepfe->addWidget(k);
     knoepfe->addStretch();
     auto* haupt = new QVBoxLayout(this);
@@ -50,6 +52,12 @@ TfrmGeldkonten::TfrmGeldkonten(TDataModule1& dm, QWidget* parent) : QWidget(pare
     connect(btnBearbeiten, &QPushButton::clicked, this, [this] { bearbeiten(); });
     connect(btnLoeschen, &QPushButton::clicked, this, [this] { loeschen(); });
     connect(btnStandardZahlbank, &QPushButton::clicked, this, [this] { standardZahlbank(); });
+    connect(btnAufteilungskonten, &QPushButton::clicked, this, [this] {
+        if (const int id = gewaehlterBereich(); id >= 0) {
+            TformAufteilungskontenAuswahl dialog(this->dm, this);
+            dialog.execute(id);
+        }
+    });
 }
 
 void TfrmGeldkonten::showEvent(QShowEvent* e) {
@@ -115,6 +123,7 @@ void TfrmGeldkonten::auswahlGeaendert() {
     const bool zeile = gewaehlterBereich() >= 0;
     const bool bank = gewaehlteArt() == Bereichsart::Bank;
     btnBearbeiten->setEnabled(zeile);
+    btnAufteilungskonten->setEnabled(zeile);
     btnLoeschen->setEnabled(bank);
     btnStandardZahlbank->setEnabled(bank);
 }

@@ -21,6 +21,7 @@ public:
     QPushButton* btnBearbeiten;
     QPushButton* btnLoeschen;
     QPushButton* btnStandardZahlbank;
+    QPushButton* btnAufteilungskonten;
 
 protected:
     void showEvent(QShowEvent* e) override;

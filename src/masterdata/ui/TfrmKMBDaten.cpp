@@ -83,7 +83,7 @@ void TfrmKMBDaten::KMBDatenEintragen() {
     edLohnSachbearbeiterEMail->setText(f.VBLohnSachbearbeiterEMail);
     const int id = NiederlassungLaden(dm.ADOConnection_Daten, f.MNr);
     cbNiederlassung->clear();
-    for (const tNiederlassung& n : NiederlassungenLaden(dm.ADOConnection_Stamm))
+    for (const tNiederlassungsEintrag& n : NiederlassungenLaden(dm.ADOConnection_Stamm))
         cbNiederlassung->addItem(n.Anzeige, n.ID);
     cbNiederlassung->setCurrentIndex(cbNiederlassung->findData(id));
     EingabeErlauben(false);
@@ -120,6 +120,7 @@ bool TfrmKMBDaten::Speichern() {
     KMBDatenSpeichern(dm.ADOConnection_Daten, f, cbNiederlassung->currentData().toInt());
     Sitzung().Firma = f;
     KMBDatenEintragen();
+    Q_EMIT Gespeichert();
     return true;
 }
 

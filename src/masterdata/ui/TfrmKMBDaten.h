@@ -33,6 +33,10 @@ public:
     QPushButton* btnBearbeiten;
     QPushButton* btnSpeichern;
 
+Q_SIGNALS:
+    // The contacts or the branch were saved.
+    void Gespeichert();
+
 protected:
     void showEvent(QShowEvent* e) override;
 

@@ -1,0 +1,157 @@
+#include "../bookings/Buchungsumgebung.h"
+#include "Textschluessel.h"
+#include "TframeErfassungsmaske.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+class Erfassungsfenster : public Buchungsumgebung {
+protected:
+    std::unique_ptr<TframeErfassungsmaske> f;
+
+    void SetUp() override {
+        Buchungsumgebung::SetUp();
+        archiv().ausfuehren(QStringLiteral("INSERT INTO Sachkonten (Konto, Bezeichnung, Steuer, "
+                                           "Steuerbereich) VALUES (1490, 'Verrechnung', '0', "
+                                           "'kb')"));
+        tTextschluessel ts;
+        ts.TSName = QStringLiteral("BUERO");
+        ts.Buchungstext = QStringLiteral("Bürobedarf");
+        ts.Betrag = Betrag::ausCent(1190);
+        ts.Buchungsseite = QStringLiteral("A");
+        ts.Steuer = QStringLiteral("0");
+        ts.Konto = 6310;
+        ASSERT_TRUE(TextschluesselSpeichern(archiv(), inst.mnr(), ts, false));
+        f = std::make_unique<TframeErfassungsmaske>(dm);
+        f->resize(1200, 600);
+        f->show();
+        QApplication::setActiveWindow(f.get());
+        f->BereichOeffnen(1);
+    }
+    void TearDown() override {
+        f.reset();
+        Buchungsumgebung::TearDown();
+    }
+    QWidget* fokus() const { return QApplication::focusWidget(); }
+    void tippen(const char* text) { QTest::keyClicks(fokus(), QString::fromUtf8(text)); }
+    void taste(Qt::Key k, int mal = 1) {
+        for (int i = 0; i < mal; ++i)
+            QTest::keyClick(fokus(), k);
+    }
+    qint64 anzahl(const char* bedingung) {
+        return zahl(QStringLiteral("SELECT count(*) FROM Erfassungen WHERE %1")
+                        .arg(QString::fromLatin1(bedingung)));
+    }
+};
+
+TEST_F(Erfassungsfenster, KassenbuchNurMitDerTastatur) {
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::TS]);
+    EXPECT_EQ(f->laUeberschriftKlein->text().left(16), QStringLiteral("Belegerfassung ["));
+    EXPECT_FALSE(f->pcErfassung->isTabVisible(f->pcErfassung->indexOf(f->tabZVDaten)));
+    // Receipt: date, no key, counter account, amount, side, text, F9.
+    QTest::keyClick(fokus(), Qt::Key_Backtab);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Datum]);
+    tippen("5");
+    taste(Qt::Key_Return, 2);
+    EXPECT_EQ(f->Zelle[Spalte::Datum]->text(), QStringLiteral("05.03.2024"));
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::GKonto]);
+    tippen("1600");
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::GKonto]);
+    f->Zelle[Spalte::GKonto]->selectAll();
+    tippen("6300");
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Betrag]);
+    tippen("-2500");
+    EXPECT_EQ(f->Zelle[Spalte::Datum]->text(), QStringLiteral("04.03.2024"));
+    taste(Qt::Key_Return);
+    EXPECT_EQ(f->Zelle[Spalte::Betrag]->text(), QStringLiteral("25,00"));
+    tippen("E");
+    taste(Qt::Key_Return, 3);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Text]);
+    f->Zelle[Spalte::Text]->selectAll();
+    tippen("Verkauf");
+    taste(Qt::Key_F9);
+    EXPECT_EQ(
+        anzahl("Betrag=2500 AND Buchungsseite='E' AND GKonto=6300 AND "
+               "Belegdatum='2024-03-04' AND Belegnummer='23_03_1' AND Buchungstext='Verkauf'"),
+        1);
+    EXPECT_EQ(f->Saldo[2]->text().right(6), QStringLiteral("125,00"));
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::TS]);
+    EXPECT_EQ(f->Zelle[Spalte::Nummer]->text(), QStringLiteral("2"));
+
+    // Payment with a text key: the list follows the typing, Enter takes the key over.
+    tippen("bu");
+    EXPECT_EQ(f->TSListe->currentRow(), 0);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Betrag]);
+    EXPECT_EQ(f->Zelle[Spalte::Text]->text(), QStringLiteral("Bürobedarf"));
+    EXPECT_TRUE(f->Zelle[Spalte::GKonto]->isReadOnly());
+    taste(Qt::Key_F9);
+    EXPECT_EQ(anzahl("TSName='BUERO' AND Betrag=1190 AND Buchungsseite='A' AND GKonto=6310"), 1);
+    EXPECT_EQ(f->Saldo[2]->text().right(6), QStringLiteral("113,10"));
+
+    // A split: 40,00 against 6300, F5, 15,00 on 6310 in the list, F9.
+    taste(Qt::Key_Tab);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::GKonto]);
+    tippen("6300");
+    taste(Qt::Key_Return);
+    tippen("4000");
+    taste(Qt::Key_F5);
+    EXPECT_EQ(fokus(), f->AufteilungsListe);
+    EXPECT_EQ(f->Zelle[Spalte::GKonto]->text(), QStringLiteral("1490"));
+    EXPECT_EQ(f->AufteilungsListe->item(0, 1)->text(), QStringLiteral("40,00"));
+    f->AufteilungsListe->setCurrentCell(1, 0);
+    f->AufteilungsListe->item(1, 0)->setText(QStringLiteral("6310"));
+    f->AufteilungsListe->setCurrentCell(1, 1);
+    f->AufteilungsListe->item(1, 1)->setText(QStringLiteral("15,00"));
+    EXPECT_EQ(f->AufteilungsListe->item(0, 1)->text(), QStringLiteral("25,00"));
+    taste(Qt::Key_F5);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Nummer]);
+    taste(Qt::Key_F9);
+    EXPECT_EQ(anzahl("Hauptbuchung=1 AND GKonto=1490 AND Betrag=4000"), 1);
+    EXPECT_EQ(anzahl("Hauptbuchung=0 AND GKonto=6300 AND Betrag=2500"), 1);
+    EXPECT_EQ(anzahl("Hauptbuchung=0 AND GKonto=6310 AND Betrag=1500"), 1);
+    EXPECT_EQ(f->Saldo[2]->text().right(5), QStringLiteral("73,10"));
+}
+
+TEST_F(Erfassungsfenster, FehlerImLabelUndF3Klaeren) {
+    f->Maske.Z.Spalten[Spalte::Datum] = QStringLiteral("05.03.2024");
+    taste(Qt::Key_Tab);
+    tippen("6300");
+    taste(Qt::Key_Return);
+    tippen("100");
+    taste(Qt::Key_Return, 4);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Text]);
+    f->Zelle[Spalte::Text]->selectAll();
+    taste(Qt::Key_Backspace);
+    taste(Qt::Key_F3);
+    EXPECT_TRUE(f->acErfassungKlaeren->isChecked());
+    taste(Qt::Key_F9);
+    EXPECT_EQ(f->BuchungFehlerLabel->text(),
+              QStringLiteral("Geben Sie bitte einen Buchungstext ein!"));
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Text]);
+    taste(Qt::Key_F2);
+    EXPECT_FALSE(f->acErfassungKlaeren->isChecked());
+    EXPECT_TRUE(f->BuchungFehlerLabel->text().isEmpty());
+    EXPECT_EQ(f->Zelle[Spalte::GKonto]->text(), QString());
+}
+
+TEST_F(Erfassungsfenster, ZVDatenImWareneingang) {
+    f->BereichOeffnen(3);
+    EXPECT_TRUE(f->pcErfassung->isTabVisible(f->pcErfassung->indexOf(f->tabZVDaten)));
+    f->Maske.Z.Spalten[Spalte::Betrag] = QStringLiteral("100,00");
+    f->edSkontoSatz->setText(QStringLiteral("2"));
+    Q_EMIT f->edSkontoSatz->editingFinished();
+    EXPECT_EQ(f->laZahlbetrag->text(), QStringLiteral("Zahlbetrag: 98,00"));
+    EXPECT_EQ(f->edSkontoSatz->text(), QStringLiteral("2,00 %"));
+}
+
+} // namespace
