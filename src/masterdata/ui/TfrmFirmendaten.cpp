@@ -4,7 +4,7 @@
 #include "DataModule.h"
 #include "Feldlaengen.h"
 #include "Firmendaten.h"
-#include "Rueckfragen.h"
+#include "Hauptfensterdaten.h"
 #include "Sitzung.h"
 
 #include <QComboBox>
@@ -191,16 +191,7 @@ bool TfrmFirmendaten::Speichern() {
 bool TfrmFirmendaten::AenderungenKlaeren() {
     if (!eingabeModus || !geaendert)
         return true;
-    switch (Benutzer().frage(Meldungsart::Bestaetigung,
-                             QStringLiteral("Möchten Sie die Änderungen an den Firmendaten "
-                                            "speichern?"),
-                             Knoepfe::JaNeinAbbrechen)) {
-    case Antwort::Ja:
-        return Speichern();
-    case Antwort::Nein:
-        FirmendatenEintragen();
-        return true;
-    default:
-        return false;
-    }
+    return ::AenderungenKlaeren(
+        QStringLiteral("Möchten Sie die Änderungen an den Firmendaten speichern?"),
+        [this] { return Speichern(); }, [this] { FirmendatenEintragen(); });
 }

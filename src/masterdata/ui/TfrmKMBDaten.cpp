@@ -4,6 +4,7 @@
 #include "DataModule.h"
 #include "Feldlaengen.h"
 #include "Firmendaten.h"
+#include "Hauptfensterdaten.h"
 #include "Rueckfragen.h"
 #include "Sitzung.h"
 
@@ -127,16 +128,7 @@ bool TfrmKMBDaten::Speichern() {
 bool TfrmKMBDaten::AenderungenKlaeren() {
     if (!eingabeModus || !geaendert)
         return true;
-    switch (Benutzer().frage(Meldungsart::Bestaetigung,
-                             QStringLiteral("Möchten Sie die Änderungen an den Kelmbranddaten "
-                                            "speichern?"),
-                             Knoepfe::JaNeinAbbrechen)) {
-    case Antwort::Ja:
-        return Speichern();
-    case Antwort::Nein:
-        KMBDatenEintragen();
-        return true;
-    default:
-        return false;
-    }
+    return ::AenderungenKlaeren(
+        QStringLiteral("Möchten Sie die Änderungen an den Kelmbranddaten speichern?"),
+        [this] { return Speichern(); }, [this] { KMBDatenEintragen(); });
 }
