@@ -19,24 +19,7 @@ protected:
     TDataModule1 dm{inst.datenverzeichnis()};
     FakeRueckfragen fragen;
 
-    void SetUp() override {
-        const QString d = inst.datenverzeichnis();
-        dm.ADOConnection_StammVerbinden();
-        dm.ADOConnection_BereichVerbinden(BereichDateiname(d, inst.bereich()), true);
-        dm.ADOConnection_DatenVerbinden(DatenDateiname(d, inst.bereich(), inst.mnr()), true);
-        dm.ADOConnection_ArchivVerbinden(ArchivDateiname(d, inst.bereich(), 77), true, 77);
-        tSitzung& s = Sitzung();
-        s = tSitzung();
-        s.Datenverzeichnis = d;
-        s.Bereich = inst.bereich();
-        s.MNr = inst.mnr();
-        s.BenutzerID = inst.benutzerId();
-        s.Monat = 3;
-        s.Jahr = 2024;
-        OptionenLaden(dm, s.Optionen);
-        s.Firma = FirmendatenLaden(dm.ADOConnection_Daten, s.MNr);
-        s.Kontenbereiche = KontenbereicheLaden(dm.ADOConnection_Stamm, 77);
-    }
+    void SetUp() override { inst.anmelden(dm); }
 
     Datenbank& daten() { return dm.ADOConnection_Daten; }
     Datenbank& archiv() { return dm.ADOConnection_Archiv; }

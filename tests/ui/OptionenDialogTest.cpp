@@ -23,20 +23,7 @@ protected:
     TDataModule1 dm{inst.datenverzeichnis()};
     FakeRueckfragen fragen;
 
-    void SetUp() override {
-        const QString d = inst.datenverzeichnis();
-        dm.ADOConnection_BereichVerbinden(BereichDateiname(d, inst.bereich()), true);
-        dm.ADOConnection_DatenVerbinden(DatenDateiname(d, inst.bereich(), inst.mnr()), true);
-        dm.ADOConnection_ArchivVerbinden(ArchivDateiname(d, inst.bereich(), 77), true, 77);
-        tSitzung& s = Sitzung();
-        s = tSitzung();
-        s.Datenverzeichnis = d;
-        s.Bereich = inst.bereich();
-        s.MNr = inst.mnr();
-        s.BenutzerID = inst.benutzerId();
-        s.UserStatus = StatusHauptadministrator;
-        OptionenLaden(dm, s.Optionen);
-    }
+    void SetUp() override { inst.anmelden(dm); }
 
     tOptionen gespeichert() {
         tOptionen o;
