@@ -12,7 +12,15 @@ tSichtbarkeit benutzer(bool privat, bool personal) {
     s.Kuerzel = QStringLiteral("AB");
     s.Privatkonten = privat;
     s.Personalkonten = personal;
-    s.Kontenbereiche = {{104, 1800, 1809}, {104, 1880, 1889}, {105, 1700, 1709}};
+    const auto bereich = [](int id, qint64 von, qint64 bis) {
+        tKontenbereich k;
+        k.ID = id;
+        k.KontoVon = von;
+        k.KontoBis = bis;
+        return k;
+    };
+    s.Kontenbereiche = {bereich(104, 1800, 1809), bereich(104, 1880, 1889),
+                        bereich(105, 1700, 1709)};
     return s;
 }
 

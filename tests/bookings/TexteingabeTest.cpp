@@ -20,8 +20,9 @@ TEST(Texteingabe, BetragAusText) {
     for (const auto& f : faelle) {
         const auto b = BetragAusText(QString::fromUtf8(f.text));
         ASSERT_EQ(b.has_value(), f.cent.has_value()) << f.text;
-        if (b)
+        if (b) {
             EXPECT_EQ(b->cent(), *f.cent) << f.text;
+        }
     }
 }
 
