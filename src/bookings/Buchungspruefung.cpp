@@ -120,8 +120,9 @@ struct tMinuspunkt {
 std::optional<tMinuspunkt> ErsterMinustag(Datenbank& daten, qint64 k,
                                           const std::map<QDate, Betrag>& neu, qint64 ohneBuchung,
                                           const QDate& ab) {
-    const tSaldo start = SaldoBerechnen(daten, k, ab.addDays(-1), ab.addDays(-1));
-    Betrag s = start.Endsaldo();
+    // The balance at the start of the first day, so that an opening balance dated that very
+    // day counts.
+    Betrag s = SaldoBerechnen(daten, k, ab, ab).Anfangssaldo;
     std::map<QDate, Betrag> tage = neu;
     Abfrage q(daten,
               QStringLiteral(

@@ -1,5 +1,6 @@
 #include "Erfassungsmaske.h"
 
+#include "Bankverbindungen.h"
 #include "Belegmaske.h"
 #include "Belegnummer.h"
 #include "BuchungSpeichern.h"
@@ -8,12 +9,14 @@
 #include "Datum.h"
 #include "Konten.h"
 #include "Kontenbereiche.h"
+#include "OffenePosten.h"
 #include "Platzhalter.h"
 #include "Rueckfragen.h"
 #include "Sitzung.h"
 #include "Steuer.h"
 #include "Text.h"
 #include "Uhr.h"
+#include "Zentralregulierung.h"
 
 #include <QRegularExpression>
 
@@ -97,6 +100,12 @@ void tErfassungsmaske::BuchungsmaskeLeeren(bool tsLaden, bool tsFocus, bool datu
     ZusatzTextGezeigt = false;
     Zusatztext.clear();
     NoReturnNext = false;
+    ZVKundennummer.clear();
+    ZVIBAN.clear();
+    ZVMandatsreferenz.clear();
+    ZVMandatsdatum.clear();
+    ZVGruppeSichtbar = s.Optionen.OPOS;
+    BankeinzugGesperrt = false;
     Aktiv[Spalte::Praefix] = bereich.BelegMaskeAendern;
     Z.Spalten[Spalte::Praefix] =
         BelegMaskeAufloesen(s.Jahr, s.Monat, 0, 0, bereich.BelegMaske, s.Firma.WirtschaftsBeginn);
@@ -575,8 +584,23 @@ void tErfassungsmaske::JahrWaehlen(int jahr) {
 void tErfassungsmaske::ZVDatenEintragen(const QString& konto) {
     if (konto.trimmed().isEmpty())
         return;
-    const tKontoZVDaten zv = KontoZVDatenLaden(dm.ADOConnection_Archiv, Sitzung().MNr, konto);
-    Z.Bankeinzug = zv.Bankeinzug;
+    const tSitzung& s = Sitzung();
+    const tKontoZVDaten zv = KontoZVDatenLaden(dm.ADOConnection_Archiv, s.MNr, konto);
+    const auto oderStrich = [](const QString& t) {
+        return t.trimmed().isEmpty() ? QStringLiteral("-") : t.trimmed();
+    };
+    tBankverbindung verbindung;
+    BankverbindungLaden(dm.ADOConnection_Archiv, s.Kontenbereiche, s.MNr, konto.toLongLong(),
+                        verbindung);
+    ZVKundennummer = oderStrich(zv.Kundennummer);
+    ZVIBAN = oderStrich(verbindung.IBAN);
+    ZVMandatsreferenz = oderStrich(zv.Mandatsreferenz);
+    ZVMandatsdatum = zv.MandatsunterschriftDatum.year() > 1899
+                         ? DatumText(zv.MandatsunterschriftDatum)
+                         : QStringLiteral("-");
+    ZVGruppeSichtbar = s.Optionen.OPOS && zv.OPOS;
+    BankeinzugGesperrt = ZentralregulierungVorhanden(dm.ADOConnection_Daten, konto.toLongLong());
+    Z.Bankeinzug = BankeinzugGesperrt || zv.Bankeinzug;
     Z.SkontoSatz = zv.SSatz;
     Z.Skontotage = zv.STage;
     Z.Valutatage = 0;
@@ -626,4 +650,65 @@ QDate tErfassungsmaske::SkontoDatum() const {
 QDate tErfassungsmaske::FaelligkeitsDatum() const {
     const QDate v = ValutaDatum();
     return v.isValid() ? v.addDays(Z.Nettotage) : QDate();
+}
+
+bool tErfassungsmaske::ValutaDatumVerlassen(const QString& text) {
+    const tSitzung& s = Sitzung();
+    const QDate beleg = belegdatum().value_or(QDate(s.Jahr, s.Monat, 1));
+    const auto d = DatumAusText(text, s.Monat, s.Jahr);
+    if (!d || *d < beleg) {
+        Z.Valutatage = 0;
+        return false;
+    }
+    Z.Valutatage = int(beleg.daysTo(*d));
+    return true;
+}
+
+bool tErfassungsmaske::SkontoDatumVerlassen(const QString& text) {
+    const QDate valuta = ValutaDatum();
+    if (!valuta.isValid())
+        return true;
+    const auto d = DatumAusText(text, valuta.month(), valuta.year());
+    if (!d || *d < valuta) {
+        Z.Skontotage = 0;
+        return false;
+    }
+    Z.Skontotage = int(valuta.daysTo(*d));
+    NettotageAnheben();
+    return true;
+}
+
+bool tErfassungsmaske::FaelligkeitsDatumVerlassen(const QString& text) {
+    const QDate valuta = ValutaDatum();
+    if (!valuta.isValid())
+        return true;
+    const auto d = DatumAusText(text, valuta.month(), valuta.year());
+    if (!d || *d < valuta) {
+        Z.Nettotage = 0;
+        return false;
+    }
+    Z.Nettotage = int(valuta.daysTo(*d));
+    return true;
+}
+
+void tErfassungsmaske::NettotageAnheben() {
+    Z.Nettotage = std::max(Z.Nettotage, Z.Skontotage);
+}
+
+bool tErfassungsmaske::FaelligkeitAufteilen() {
+    const Betrag betrag = BetragAusText(Z.Spalten[Spalte::Betrag]).value_or(Betrag());
+    if (betrag.istNull()) {
+        Benutzer().fehler(QStringLiteral("Der Rechnungsbetrag ist ungültig!"));
+        return false;
+    }
+    auto teile = FaelligkeitenAufteilen(betrag, ValutaDatum());
+    if (!teile || teile->empty()) {
+        Z.Faelligkeitsaufteilung.reset();
+        return false;
+    }
+    Z.Faelligkeitsaufteilung = std::move(*teile);
+    Z.Skontotage = 0;
+    Z.Nettotage = 0;
+    SkontoSatzSetzen(0);
+    return true;
 }

@@ -105,6 +105,27 @@ public:
     QDate FaelligkeitsDatum() const;
     // Whether the payment page applies to the open area (kinds other than cash and bank).
     bool ZVSeiteSichtbar() const;
+    // The counter account's customer number, IBAN, mandate reference and signature date as the
+    // payment page shows them ("-" when missing).
+    QString ZVKundennummer;
+    QString ZVIBAN;
+    QString ZVMandatsreferenz;
+    QString ZVMandatsdatum;
+    // The payment terms and "Bankeinzug" apply only to accounts kept with open items; an account
+    // in a central settlement is always collected by direct debit.
+    bool ZVGruppeSichtbar = true;
+    bool BankeinzugGesperrt = false;
+    // Leaving the date fields of the payment page: a date before its base (receipt date for the
+    // valuta date, valuta date for the others) sets its days to 0 and keeps the focus (false).
+    bool ValutaDatumVerlassen(const QString& text);
+    bool SkontoDatumVerlassen(const QString& text);
+    bool FaelligkeitsDatumVerlassen(const QString& text);
+    // Leaving the discount-days or valuta-days field: the net days never stay below the discount
+    // days.
+    void NettotageAnheben();
+    // "Fälligkeit aufteilen": true when instalments were confirmed; they then replace the
+    // discount and net terms.
+    bool FaelligkeitAufteilen();
 
     // The split list: row 0 is the remainder, the last row is free for input.
     bool SplitlisteHatFokus = false;

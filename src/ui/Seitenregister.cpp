@@ -6,6 +6,7 @@
 #include "Sitzung.h"
 #include "TformAufteilungskontenAuswahl.h"
 #include "TformGeldkonto.h"
+#include "TframeErfassungsmaske.h"
 #include "TfrmBenutzer.h"
 #include "TfrmFirmendaten.h"
 #include "TfrmGeldkonten.h"
@@ -139,6 +140,23 @@ void StammdatenSeitenRegistrieren(Seitenregister& r) {
                  for (const tBuchungsbereich& b : bereiche(dm))
                      eintraege.push_back({b.Bezeichnung, b.Symbol});
                  return eintraege;
+             },
+         .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+             return new TframeErfassungsmaske(dm, eltern);
+         },
+         .BereichOeffnen =
+             [bereiche](TDataModule1& dm, QWidget* seite, int index) {
+                 const tBereichsListe liste = bereiche(dm);
+                 if (index >= int(liste.size()))
+                     return QString();
+                 static_cast<TframeErfassungsmaske*>(seite)->BereichOeffnen(
+                     liste[size_t(index)].BereichID);
+                 return liste[size_t(index)].Bezeichnung;
+             },
+         .Aktionen =
+             [](QWidget* seite) {
+                 const QList<QAction*> a = static_cast<TframeErfassungsmaske*>(seite)->Aktionen();
+                 return std::vector<QAction*>(a.begin(), a.end());
              },
          .Kontextmenue =
              [bereiche](TDataModule1& dm, QWidget* fenster, int index, QMenu& menu) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QHeaderView;
 class QMenu;
 class QWidget;
@@ -90,8 +91,11 @@ struct tErfassenAnbieter {
     std::function<std::vector<tErfassenEintrag>(TDataModule1& dm)> BuchungsbereicheLaden{};
     // The bookings page ("Erfassungen"), created on first use.
     std::function<QWidget*(TDataModule1& dm, QWidget* eltern)> Seite{};
-    // Opens the area with this index of the list on the bookings page.
-    std::function<void(QWidget* seite, int index)> BereichOeffnen{};
+    // Opens the area with this index of the list on the bookings page; gives the area's caption
+    // for the heading.
+    std::function<QString(TDataModule1& dm, QWidget* seite, int index)> BereichOeffnen{};
+    // The commands of the "Erfassen" ribbon bar, bound to the bookings page.
+    std::function<std::vector<QAction*>(QWidget* seite)> Aktionen{};
     // The header views of the booking grids; their layout is stored per user.
     std::function<std::vector<QHeaderView*>(QWidget* seite)> Kopfzeilen{};
     // Fills the context menu of the item with this index; the group is read anew after a

@@ -73,6 +73,21 @@ QGroupBox* leiste(const QString& name, const std::vector<QAction*>& aktionen) {
     return box;
 }
 
+// A caption longer than the heading's room is cut from the end and followed by "...", so a long
+// area name never widens the window.
+void UeberschriftKuerzen(QLabel* label, const QString& titel) {
+    const QFontMetrics fm(label->font());
+    const int platz = label->width();
+    QString text = titel;
+    if (platz > 0 && fm.horizontalAdvance(text) > platz) {
+        const QString punkte = QStringLiteral("...");
+        while (!text.isEmpty() && fm.horizontalAdvance(text + punkte) > platz)
+            text.chop(1);
+        text += punkte;
+    }
+    label->setText(text);
+}
+
 void leistenSetzen(QWidget* karte, const std::vector<QGroupBox*>& leisten) {
     auto* layout = new QHBoxLayout(karte);
     for (QGroupBox* l : leisten)
@@ -177,6 +192,7 @@ TformHauptForm::TformHauptForm(TDataModule1& dm, const Seitenregister& register_
     gross.setPointSize(gross.pointSize() + 6);
     gross.setBold(true);
     laUeberschriftGross->setFont(gross);
+    laUeberschriftGross->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     cxPageControl1 = new QStackedWidget(this);
     cxTabSheet_NoSelect = startseiteAufbauen();
@@ -539,10 +555,17 @@ void TformHauptForm::erfassungsbereichOeffnen(int index) {
         erfassungsseite = anbieter->Seite(dm, cxTabSheet_Erfassungen);
         cxTabSheet_Erfassungen->layout()->addWidget(erfassungsseite);
         GridEinstellungenLaden();
+        if (anbieter->Aktionen)
+            leistenSetzen(tabErfassen, {leiste(QStringLiteral("Erfassen"),
+                                               anbieter->Aktionen(erfassungsseite))});
     }
     dxNavBar3->setEnabled(false);
-    anbieter->BereichOeffnen(erfassungsseite, index);
+    // Shown first, so that the opened area puts the cursor into its first input field.
     seiteZeigen(cxTabSheet_Erfassungen);
+    const QString titel = anbieter->BereichOeffnen(dm, erfassungsseite, index);
+    laUeberschriftKlein->setText(QStringLiteral("Belegerfassung [") + Sitzung().Firma.Firmenname +
+                                 u']');
+    UeberschriftKuerzen(laUeberschriftGross, titel);
     dxNavBar3->setEnabled(true);
 }
 

@@ -259,6 +259,32 @@ TEST_F(Buchung, KassenminusTageweiseUeberKontoUndGegenkonto) {
     EXPECT_FALSE(StoppenWegenKassenMinusPruefung(dm, groesser, id, -1));
 }
 
+// The opening balance of 100,00 stands on 1 March: a payment on that very day draws on it.
+TEST_F(Buchung, KassenminusAmTagDesAnfangsbestands) {
+    const struct {
+        const char* datum;
+        const char* betrag;
+        const char* minus;
+    } faelle[] = {{"1", "30,00", nullptr},
+                  {"1", "100,00", nullptr},
+                  {"1", "130,00", "am 01.03.2024 zu einem negativen Kassenbestand von -30,00 €"},
+                  {"2", "30,00", nullptr}};
+    for (const auto& fall : faelle) {
+        fragen.meldungen.clear();
+        fragen.antworten = {Antwort::Nein};
+        const tBuchung b = BuchungAusMaske(dm, maske(1, QString::fromLatin1(fall.datum), 1600, 6300,
+                                                     QString::fromLatin1(fall.betrag), "A"));
+        EXPECT_EQ(StoppenWegenKassenMinusPruefung(dm, b, -1, -1), fall.minus != nullptr)
+            << fall.datum << " " << fall.betrag;
+        if (fall.minus) {
+            EXPECT_TRUE(fragen.letzterText().contains(QString::fromUtf8(fall.minus)))
+                << fragen.letzterText().toStdString();
+        } else {
+            EXPECT_TRUE(fragen.meldungen.empty()) << fragen.letzterText().toStdString();
+        }
+    }
+}
+
 TEST_F(Buchung, KasseBuchenBearbeitenMitVerlaufUndBelegnummern) {
     tBuchung b;
     tMaskenZustand ein = maske(1, "4", 1600, 6300, "50,00", "E", "1", QStringLiteral("Einlage"));

@@ -1,11 +1,14 @@
 #include "../bookings/Buchungsumgebung.h"
+#include "OffenePosten.h"
 #include "Textschluessel.h"
 #include "TframeErfassungsmaske.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -53,7 +56,6 @@ protected:
 
 TEST_F(Erfassungsfenster, KassenbuchNurMitDerTastatur) {
     EXPECT_EQ(fokus(), f->Zelle[Spalte::TS]);
-    EXPECT_EQ(f->laUeberschriftKlein->text().left(16), QStringLiteral("Belegerfassung ["));
     EXPECT_FALSE(f->pcErfassung->isTabVisible(f->pcErfassung->indexOf(f->tabZVDaten)));
     // Receipt: date, no key, counter account, amount, side, text, F9.
     QTest::keyClick(fokus(), Qt::Key_Backtab);
@@ -152,6 +154,68 @@ TEST_F(Erfassungsfenster, ZVDatenImWareneingang) {
     Q_EMIT f->edSkontoSatz->editingFinished();
     EXPECT_EQ(f->laZahlbetrag->text(), QStringLiteral("Zahlbetrag: 98,00"));
     EXPECT_EQ(f->edSkontoSatz->text(), QStringLiteral("2,00 %"));
+}
+
+// A supplier invoice typed with its payment terms: the due date typed on the payment page
+// sets the net days, a date before the valuta date is refused, and the open item carries them.
+TEST_F(Erfassungsfenster, LieferantenrechnungMitFaelligkeit) {
+    archiv().ausfuehren(QStringLiteral("INSERT INTO KontoZVDaten (MNr, Konto, Bankeinzug, OPOS, "
+                                       "NettoTage, SkontoTage, SkontoSatz, Kundennummer) VALUES "
+                                       "(?, 90001, 0, 1, 30, 10, 2, 'K-77')"),
+                        {inst.mnr()});
+    f->BereichOeffnen(3);
+    taste(Qt::Key_Tab);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::GKonto]);
+    tippen("90001");
+    taste(Qt::Key_Return);
+    tippen("11900");
+    taste(Qt::Key_Return);
+    EXPECT_EQ(f->laKundennummer->text(), QStringLiteral("K-77"));
+    EXPECT_EQ(f->laIBAN->text(), QStringLiteral("-"));
+    EXPECT_TRUE(f->cbBankeinzug->isVisibleTo(f->tabZVDaten));
+    EXPECT_EQ(f->edSkontoDatum->text(), QStringLiteral("11.03.2024"));
+    EXPECT_EQ(f->edFaelligkeitsDatum->text(), QStringLiteral("31.03.2024"));
+    EXPECT_EQ(f->laZahlbetrag->text(), QStringLiteral("Zahlbetrag: 116,62"));
+
+    f->pcErfassung->setCurrentWidget(f->tabZVDaten);
+    f->edRechNr->setFocus();
+    tippen("R-4711");
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->edValutaTage);
+    f->edFaelligkeitsDatum->setFocus();
+    f->edFaelligkeitsDatum->selectAll();
+    tippen("15.02.2024");
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->edFaelligkeitsDatum);
+    EXPECT_EQ(f->Maske.Z.Nettotage, 0);
+    f->edFaelligkeitsDatum->selectAll();
+    tippen("15.04.2024");
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Nummer]);
+    EXPECT_EQ(f->edNettoTage->text(), QStringLiteral("45"));
+    taste(Qt::Key_F9);
+    EXPECT_TRUE(f->BuchungFehlerLabel->text().isEmpty())
+        << f->BuchungFehlerLabel->text().toStdString();
+    EXPECT_EQ(zahl(QStringLiteral("SELECT count(*) FROM OffenePosten WHERE Konto=90001 AND "
+                                  "Rechnungsnummer='R-4711' AND Belegdatum='2024-03-01' AND "
+                                  "NettoTage=45 AND SkontoTage=10 AND SkontoSatz=2")),
+              1);
+
+    // Instalments replace the discount and net terms; without an amount there is nothing to
+    // split.
+    f->btnFaelligkeitAufteilen->click();
+    EXPECT_EQ(fragen.letzterText(), QStringLiteral("Der Rechnungsbetrag ist ungültig!"));
+    FaelligkeitsAufteilungAnmelden([](Betrag betrag, const QDate& erste) {
+        return std::optional<std::vector<tFaelligkeitsteil>>(
+            {{erste, betrag - Betrag::ausCent(5000)}, {erste.addDays(30), Betrag::ausCent(5000)}});
+    });
+    f->Maske.Z.Spalten[Spalte::Betrag] = QStringLiteral("100,00");
+    f->btnFaelligkeitAufteilen->click();
+    FaelligkeitsAufteilungAnmelden({});
+    ASSERT_TRUE(f->Maske.Z.Faelligkeitsaufteilung.has_value());
+    EXPECT_EQ(f->Maske.Z.Faelligkeitsaufteilung->size(), 2u);
+    EXPECT_FALSE(f->edSkontoSatz->isEnabled());
+    EXPECT_FALSE(f->edFaelligkeitsDatum->isEnabled());
 }
 
 } // namespace

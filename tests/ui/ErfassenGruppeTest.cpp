@@ -8,6 +8,7 @@
 #include "TformAnmeldung.h"
 #include "TformAufteilungskontenAuswahl.h"
 #include "TformHauptForm.h"
+#include "TframeErfassungsmaske.h"
 #include "TfrmFirmendaten.h"
 #include "TfrmGeldkonten.h"
 #include "TfrmKMBDaten.h"
@@ -20,8 +21,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBox>
+#include <QToolButton>
 
 namespace {
 
@@ -49,13 +53,15 @@ protected:
     }
     void TearDown() override { UhrFestsetzen({}); }
 
-    void bereich(int art, qint64 konto, const char* name, QDate anfang, bool aktiv = true) {
+    void bereich(int art, qint64 konto, const char* name, QDate anfang, bool aktiv = true,
+                 Betrag saldo = Betrag()) {
         tGeldkonto g;
         g.Bereichsart = art;
         g.Konto = konto;
         g.Bezeichnung = QString::fromUtf8(name);
         g.Aktiv = aktiv;
         g.AnfangsMonat = anfang;
+        g.AnfangsSaldo = saldo;
         ASSERT_TRUE(GeldkontoSpeichern(dm, g, true));
     }
 
@@ -138,6 +144,78 @@ TEST_F(StammdatenImHauptfenster, ErfassenZeigtDieBereicheDesArbeitsmonats) {
                   fall.status)
             << fall.text;
     }
+}
+
+// A cash receipt typed from the keyboard after clicking the area: the Erfassen tab carries the
+// mask's commands and belongs to the bookings page only.
+TEST_F(StammdatenImHauptfenster, KasseOeffnenUndEinnahmeBuchen) {
+    ASSERT_TRUE(anmelden(dm));
+    bereich(Bereichsart::Kasse, 1600, "Kasse Laden", QDate(2024, 2, 1), true,
+            Betrag::ausCent(10000));
+    for (const auto& [konto, steuer, sb] :
+         {std::tuple{1600, "0", "kb"}, std::tuple{4400, "3", "u"}})
+        dm.ADOConnection_Archiv.ausfuehren(
+            QStringLiteral("INSERT INTO Sachkonten (Konto, Bezeichnung, Steuer, Steuerbereich) "
+                           "VALUES (?, 'Erlöse', ?, ?)"),
+            {konto, QString::fromLatin1(steuer), QString::fromLatin1(sb)});
+    TformHauptForm f(dm, seitenregister, anmelden);
+    f.resize(1200, 800);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QCoreApplication::processEvents();
+    QApplication::setActiveWindow(&f);
+    QListWidget* liste = f.gruppen[Navigationsgruppe::Erfassen];
+    const auto items = liste->findItems(QStringLiteral("Kasse Laden"), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                      liste->visualItemRect(items[0]).center());
+    ASSERT_EQ(f.cxPageControl1->currentWidget(), f.cxTabSheet_Erfassungen);
+    auto* maske = f.cxTabSheet_Erfassungen->findChild<TframeErfassungsmaske*>();
+    ASSERT_NE(maske, nullptr);
+    EXPECT_EQ(f.dxRibbon1->currentWidget(), f.tabErfassen);
+    EXPECT_EQ(f.laUeberschriftKlein->text(),
+              QStringLiteral("Belegerfassung [") + Sitzung().Firma.Firmenname + u']');
+    EXPECT_EQ(f.laUeberschriftGross->text(), QStringLiteral("Kasse Laden"));
+    QStringList knoepfe;
+    for (auto* k : f.tabErfassen->findChildren<QToolButton*>())
+        knoepfe << k->text();
+    EXPECT_EQ(knoepfe, (QStringList{QStringLiteral("F2 - verwerfen"), QStringLiteral("F3 - klären"),
+                                    QStringLiteral("F4 - Bemerkungen"),
+                                    QStringLiteral("F5 - aufteilen und zurück"),
+                                    QStringLiteral("F6 - Textschlüssel anlegen"),
+                                    QStringLiteral("F9 - speichern"),
+                                    QStringLiteral("F10 - Konto bearbeiten"),
+                                    QStringLiteral("F11 - Textschlüssel bearbeiten")}));
+    EXPECT_EQ(maske->Saldo[2]->text(), QStringLiteral("Endsaldo: 100,00"));
+
+    // Counter account, amount, side; the account's name becomes the text; F9 saves.
+    EXPECT_EQ(QApplication::focusWidget(), maske->Zelle[Spalte::TS]);
+    const auto tippen = [](const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    };
+    const auto taste = [](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+    };
+    taste(Qt::Key_Tab);
+    tippen(QStringLiteral("4400"));
+    taste(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), maske->Zelle[Spalte::Betrag]);
+    tippen(QStringLiteral("2500"));
+    taste(Qt::Key_Return);
+    tippen(QStringLiteral("E"));
+    taste(Qt::Key_F9);
+    EXPECT_TRUE(fragen.meldungen.empty()) << fragen.letzterText().toStdString();
+    EXPECT_EQ(dm.ADOConnection_Daten.ganzzahlWert(
+                  QStringLiteral("SELECT count(*) FROM Erfassungen WHERE Konto=1600 AND "
+                                 "GKonto=4400 AND Betrag=2500 AND Buchungsseite='E' AND "
+                                 "Belegdatum='2024-03-01' AND Buchungstext<>''")),
+              1);
+    EXPECT_EQ(maske->Saldo[2]->text(), QStringLiteral("Endsaldo: 125,00"));
+    EXPECT_EQ(QApplication::focusWidget(), maske->Zelle[Spalte::TS]);
+
+    // Another page hides the Erfassen tab.
+    QTest::mouseClick(knopf(f.dxNavBar3, QStringLiteral("Stammdaten")), Qt::LeftButton);
+    EXPECT_FALSE(f.dxRibbon1->isTabVisible(f.dxRibbon1->indexOf(f.tabErfassen)));
 }
 
 TEST_F(StammdatenImHauptfenster, StammdatenGruppeUndErsteSchritte) {

@@ -256,7 +256,7 @@ TEST_F(HauptForm, EinstellungenUndGridLayoutUeberstehenDenNeustart) {
              v->setModel(&modell);
              return v;
          },
-         .BereichOeffnen = [](QWidget*, int) {},
+         .BereichOeffnen = [](TDataModule1&, QWidget*, int) { return QStringLiteral("Kasse"); },
          .Kopfzeilen =
              [](QWidget* s) {
                  return std::vector<QHeaderView*>{static_cast<QTableView*>(s)->horizontalHeader()};

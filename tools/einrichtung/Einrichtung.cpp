@@ -1,12 +1,20 @@
 #include "Einrichtung.h"
 
+#include "Belegmaske.h"
+#include "Belegnummer.h"
+#include "BuchungSpeichern.h"
 #include "Buchungsbereiche.h"
+#include "Buchungspruefung.h"
 #include "DataModule.h"
 #include "Dateien.h"
 #include "Datenbank.h"
+#include "Datum.h"
 #include "Definitionsdatei.h"
 #include "Einrichtungsfehler.h"
+#include "Firmendaten.h"
 #include "Konten.h"
+#include "Kontenbereiche.h"
+#include "Optionen.h"
 #include "Passwort.h"
 #include "Pfade.h"
 #include "Sitzung.h"
@@ -19,6 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -318,10 +327,132 @@ void DemoTextschluesselAnlegen(TDataModule1& dm, const QString& mnr) {
             QStringLiteral("Die Zentralregulierung kann nicht angelegt werden."));
 }
 
+// A month of a pharmacy's bookings in the working month, typed as the entry mask would hand them
+// to the booking check and save: cash receipts and payments, a split day's takings and a
+// supplier invoice with payment terms. Days lie no later than today.
+void DemoBuchungenAnlegen(TDataModule1& dm, const DemoZugang& zugang, qint64 benutzerId) {
+    tSitzung& s = Sitzung();
+    const QDate heute = Heute();
+    s.Monat = heute.month();
+    s.Jahr = heute.year();
+    s.BenutzerID = benutzerId;
+    s.Kuerzel = QStringLiteral("ADM");
+    s.Firma = FirmendatenLaden(dm.ADOConnection_Daten, zugang.mnr);
+    s.Kontenbereiche = KontenbereicheLaden(dm.ADOConnection_Stamm, 77);
+    OptionenLaden(dm, s.Optionen);
+    // Until a chart-of-accounts update fills it, the archive takes its ledger accounts from the
+    // reference chart, so that the demo's bookings and its users find them.
+    {
+        Datenbank& archiv = dm.ADOConnection_Archiv;
+        Transaktion t(archiv);
+        Abfrage q(dm.ADOConnection_Stamm,
+                  QStringLiteral("SELECT Kontonummer, KontobezeichnungFibu, Steuerschluessel, "
+                                 "Steuerbereich FROM Sachkonten WHERE Kontenplan=?"),
+                  {77});
+        while (q.naechste())
+            archiv.ausfuehren(QStringLiteral("INSERT OR IGNORE INTO Sachkonten (Konto, "
+                                             "Bezeichnung, Steuer, Steuerbereich) VALUES (?, ?, "
+                                             "?, ?)"),
+                              {q.ganzzahl(0), q.text(1), q.text(2), q.text(3)});
+        t.bestaetigen();
+    }
+    const tBereichsListe bereiche = BuchungsbereicheLaden(dm.ADOConnection_Daten, s.Monat, s.Jahr,
+                                                          false, [](int) { return true; });
+    const auto bereichMit = [&bereiche](qint64 konto) {
+        for (const tBuchungsbereich& b : bereiche)
+            if (b.Konto == konto)
+                return b;
+        throw Einrichtungsfehler(
+            QStringLiteral("Der Erfassungsbereich zum Konto %1 fehlt.").arg(konto));
+    };
+    const auto speichern = [&](tMaskenZustand& m, const tBuchungsbereich& bereich, int tag) {
+        m.BereichID = bereich.BereichID;
+        m.Spalten[0] = DatumText(QDate(s.Jahr, s.Monat, std::min(tag, heute.day())));
+        m.Spalten[2] = QString::number(bereich.Konto);
+        // The automatic tax key of the ledger account, as the mask takes it over.
+        const auto steuer = [&](qint64 konto, qint64 gkonto) {
+            for (const qint64 k : {gkonto, konto})
+                if (const auto sk = SachkontoLaden(dm.ADOConnection_Archiv, QString::number(k)))
+                    return sk->Steuer;
+            return QStringLiteral("0");
+        };
+        const qint64 gkonto = m.Spalten[3].toLongLong();
+        m.Spalten[6] = steuer(bereich.Konto, gkonto);
+        for (auto& z : m.Aufteilung)
+            if (!z.Konto.isEmpty())
+                z.Steuer = steuer(gkonto, z.Konto.toLongLong());
+        m.Spalten[7] = BelegMaskeAufloesen(s.Jahr, s.Monat, 0, 0, bereich.BelegMaske,
+                                           s.Firma.WirtschaftsBeginn);
+        m.Spalten[8] =
+            BelegnummerText(dm.ADOConnection_Daten, s.Jahr, s.Monat, bereich.BelegNrNeuBeginnen,
+                            bereich.BelegNrVergabe, 0, m.Spalten[7], s.Firma.WirtschaftsBeginn);
+        tBuchung b;
+        if (!BuchungPruefenMaske(dm, m, b) || !AktuelleBuchungSpeichern(dm, b, m))
+            throw Einrichtungsfehler(
+                QStringLiteral("Die Buchung \"%1\" kann nicht gespeichert werden: %2")
+                    .arg(m.Spalten[9], b.FehlerString));
+    };
+    const auto zeile = [](qint64 gkonto, const char* betrag, const char* seite,
+                          const QString& text) {
+        tMaskenZustand m;
+        m.Spalten[3] = QString::number(gkonto);
+        m.Spalten[4] = QString::fromLatin1(betrag);
+        m.Spalten[5] = QString::fromLatin1(seite);
+        m.Spalten[9] = text;
+        return m;
+    };
+    const tBuchungsbereich kasse = bereichMit(1600);
+    const struct {
+        int tag;
+        qint64 gkonto;
+        const char* betrag;
+        const char* seite;
+        const char16_t* text;
+    } kassenbuch[] = {
+        {1, 4400, "1.285,40", "E", u"Tageslosung"},
+        {2, 6800, "17,00", "A", u"Briefmarken"},
+        {3, 4400, "1.102,75", "E", u"Tageslosung"},
+        {4, 1460, "2.000,00", "A", u"Geldtransit zur Bank"},
+        {5, 6815, "23,80", "A", u"Druckerpapier"},
+        {8, 4300, "412,30", "E", u"Handverkauf 7 %"},
+        {9, 6640, "38,50", "A", u"Bewirtung Lieferantenbesuch"},
+        {10, 6330, "120,00", "A", u"Reinigung Offizin"},
+        {11, 4400, "1.340,10", "E", u"Tageslosung"},
+        {12, 1460, "1.500,00", "A", u"Geldtransit zur Bank"},
+    };
+    for (const auto& k : kassenbuch) {
+        tMaskenZustand m = zeile(k.gkonto, k.betrag, k.seite, QString::fromUtf16(k.text));
+        speichern(m, kasse, k.tag);
+    }
+    // The takings of one day split by VAT rate through the split clearing account.
+    tMaskenZustand geteilt = zeile(1490, "980,00", "E", QStringLiteral("Tageslosung aufgeteilt"));
+    geteilt.AufteilungAktiv = true;
+    geteilt.Aufteilung = {
+        {QStringLiteral("4400"), QStringLiteral("720,00"), {}, QStringLiteral("Tageslosung 19 %")},
+        {QStringLiteral("4300"), QStringLiteral("260,00"), {}, QStringLiteral("Tageslosung 7 %")}};
+    speichern(geteilt, kasse, 15);
+    const auto lieferant = TextschluesselLesen(dm.ADOConnection_Archiv, QStringLiteral("PHOENIX"));
+    if (!lieferant)
+        throw Einrichtungsfehler(QStringLiteral("Der Lieferant Phoenix fehlt."));
+    tMaskenZustand rechnung =
+        zeile(lieferant->Konto, "2.380,00", "A", QStringLiteral("Phoenix Sammelrechnung"));
+    rechnung.Rechnungsnummer =
+        QStringLiteral("PH-") + QString::number(s.Jahr) + QStringLiteral("-0815");
+    const tKontoZVDaten zv =
+        KontoZVDatenLaden(dm.ADOConnection_Archiv, zugang.mnr, QString::number(lieferant->Konto));
+    rechnung.Bankeinzug = zv.Bankeinzug;
+    rechnung.Skontotage = 10;
+    rechnung.SkontoSatz = 2;
+    rechnung.SkontoBetrag = Betrag::ausCent(4760);
+    rechnung.Nettotage = std::max(zv.NTage, 10);
+    speichern(rechnung, bereichMit(5400), 6);
+}
+
 // The master data a demo user needs to start booking: a cash box, a bank account, a
 // goods-received journal, suppliers and customers with bank connections. The master-data
 // functions work on the session, so it is borrowed for the time and given back.
-void DemoStammdatenAnlegen(const QString& datenverzeichnis, const DemoZugang& zugang) {
+void DemoStammdatenAnlegen(const QString& datenverzeichnis, const DemoZugang& zugang,
+                           qint64 benutzerId) {
     const tSitzung vorher = Sitzung();
     tSitzung& s = Sitzung();
     s = tSitzung();
@@ -394,6 +525,10 @@ void DemoStammdatenAnlegen(const QString& datenverzeichnis, const DemoZugang& zu
                                              .arg(k.Bezeichnung));
         }
         DemoTextschluesselAnlegen(dm, zugang.mnr);
+        dm.ADOConnection_StammVerbinden();
+        dm.ADOConnection_BereichVerbinden(BereichDateiname(datenverzeichnis, zugang.bereich),
+                                          false);
+        DemoBuchungenAnlegen(dm, zugang, benutzerId);
     } catch (const DatenbankFehler& e) {
         Sitzung() = vorher;
         throw Einrichtungsfehler(e.text());
@@ -414,9 +549,9 @@ DemoZugang DemoAnlegen(const QString& programmverzeichnis, const QString& datenv
     BetriebAnlegen(datenverzeichnis, zugang.bereich,
                    {zugang.mnr, QStringLiteral("Sonnen-Apotheke"),
                     QStringLiteral("Dr. Anna Berger"), QDate(Heute().year(), 1, 1)});
-    BenutzerAnlegen(
+    const qint64 benutzerId = BenutzerAnlegen(
         datenverzeichnis, zugang.bereich,
         {zugang.benutzer, QStringLiteral("ADM"), zugang.passwort, Benutzerart::Administrator});
-    DemoStammdatenAnlegen(datenverzeichnis, zugang);
+    DemoStammdatenAnlegen(datenverzeichnis, zugang, benutzerId);
     return zugang;
 }

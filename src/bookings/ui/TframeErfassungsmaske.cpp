@@ -12,18 +12,22 @@
 #include "Uhr.h"
 
 #include <QAction>
-#include <QFormLayout>
+#include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -39,16 +43,7 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
     auto* layout = new QVBoxLayout(this);
 
     auto* kopf = new QHBoxLayout;
-    auto* titel = new QVBoxLayout;
-    laUeberschriftKlein = new QLabel(this);
-    laUeberschriftGross = new QLabel(this);
-    QFont gross = laUeberschriftGross->font();
-    gross.setPointSize(gross.pointSize() + 6);
-    gross.setBold(true);
-    laUeberschriftGross->setFont(gross);
-    titel->addWidget(laUeberschriftKlein);
-    titel->addWidget(laUeberschriftGross);
-    kopf->addLayout(titel, 1);
+    kopf->addStretch(1);
     auto* saldoPanel = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
         Saldo[i] = new QLabel(this);
@@ -106,30 +101,84 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
     auto* teiler = new QSplitter(this);
     pcErfassung = new QTabWidget(teiler);
     tabZVDaten = new QWidget;
-    auto* zv = new QFormLayout(tabZVDaten);
+    auto* zv = new QGridLayout(tabZVDaten);
+    cbBankeinzug = new QCheckBox(QStringLiteral("Bankeinzug"), tabZVDaten);
+    cbBankeinzug->setObjectName(QStringLiteral("cbBankeinzug"));
+    connect(cbBankeinzug, &QCheckBox::clicked, this, [this](bool an) { Maske.Z.Bankeinzug = an; });
     edRechNr = new QLineEdit(tabZVDaten);
-    edValutaTage = new QLineEdit(tabZVDaten);
-    edSkontoTage = new QLineEdit(tabZVDaten);
-    edSkontoSatz = new QLineEdit(tabZVDaten);
-    edNettoTage = new QLineEdit(tabZVDaten);
-    laDaten = new QLabel(tabZVDaten);
-    laZahlbetrag = new QLabel(tabZVDaten);
-    edRechNr->setObjectName(QStringLiteral("edRechNr"));
-    edSkontoSatz->setObjectName(QStringLiteral("edSkontoSatz"));
-    for (QLineEdit* e : {edValutaTage, edSkontoTage, edNettoTage})
+    gbZahlung = new QWidget(tabZVDaten);
+    edValutaTage = new QLineEdit(gbZahlung);
+    edValutaDatum = new QLineEdit(gbZahlung);
+    edSkontoTage = new QLineEdit(gbZahlung);
+    edSkontoDatum = new QLineEdit(gbZahlung);
+    edSkontoSatz = new QLineEdit(gbZahlung);
+    edSkontoBetrag = new QLineEdit(gbZahlung);
+    edNettoTage = new QLineEdit(gbZahlung);
+    edFaelligkeitsDatum = new QLineEdit(gbZahlung);
+    laZahlbetrag = new QLabel(gbZahlung);
+    const std::pair<QLineEdit*, const char*> namen[] = {
+        {edRechNr, "edRechNr"},
+        {edValutaTage, "edValutaTage"},
+        {edValutaDatum, "edValutaDatum"},
+        {edSkontoTage, "edSkontoTage"},
+        {edSkontoDatum, "edSkontoDatum"},
+        {edSkontoSatz, "edSkontoSatz"},
+        {edSkontoBetrag, "edSkontoBetrag"},
+        {edNettoTage, "edNettoTage"},
+        {edFaelligkeitsDatum, "edFaelligkeitsDatum"}};
+    for (const auto& [feld, name] : namen)
+        feld->setObjectName(QString::fromLatin1(name));
+    for (QLineEdit* e : {edValutaTage, edSkontoTage, edNettoTage}) {
         e->setMaxLength(3);
-    zv->addRow(QStringLiteral("Rechnungsnummer:"), edRechNr);
-    zv->addRow(QStringLiteral("Valuta:"), edValutaTage);
-    zv->addRow(QStringLiteral("Skonto:"), edSkontoTage);
-    zv->addRow(QStringLiteral("Skontosatz:"), edSkontoSatz);
-    zv->addRow(QStringLiteral("Nettofälligkeit:"), edNettoTage);
-    zv->addRow(laDaten);
-    zv->addRow(laZahlbetrag);
-    for (QLineEdit* e : {edRechNr, edValutaTage, edSkontoTage, edSkontoSatz, edNettoTage}) {
-        connect(e, &QLineEdit::editingFinished, this, &TframeErfassungsmaske::zvUebernehmen);
+        e->setValidator(new QIntValidator(0, 999, e));
+    }
+    auto* zahlung = new QGridLayout(gbZahlung);
+    zahlung->setContentsMargins(0, 0, 0, 0);
+    zahlung->addWidget(new QLabel(QStringLiteral("Valuta:"), gbZahlung), 0, 0);
+    zahlung->addWidget(edValutaTage, 0, 1);
+    zahlung->addWidget(edValutaDatum, 0, 2);
+    zahlung->addWidget(new QLabel(QStringLiteral("Skonto:"), gbZahlung), 1, 0);
+    zahlung->addWidget(edSkontoTage, 1, 1);
+    zahlung->addWidget(edSkontoDatum, 1, 2);
+    zahlung->addWidget(edSkontoSatz, 1, 3);
+    zahlung->addWidget(edSkontoBetrag, 1, 4);
+    zahlung->addWidget(new QLabel(QStringLiteral("Nettofälligkeit:"), gbZahlung), 2, 0);
+    zahlung->addWidget(edNettoTage, 2, 1);
+    zahlung->addWidget(edFaelligkeitsDatum, 2, 2);
+    zahlung->addWidget(laZahlbetrag, 3, 0, 1, 5);
+    zv->addWidget(cbBankeinzug, 0, 1);
+    zv->addWidget(new QLabel(QStringLiteral("Rechnungsnummer:"), tabZVDaten), 1, 0);
+    zv->addWidget(edRechNr, 1, 1);
+    zv->addWidget(gbZahlung, 2, 0, 1, 2);
+    laKundennummer = new QLabel(tabZVDaten);
+    laIBAN = new QLabel(tabZVDaten);
+    laMandatsreferenz = new QLabel(tabZVDaten);
+    laMandatsunterschriftDatum = new QLabel(tabZVDaten);
+    const std::pair<QLabel*, const char16_t*> kontoZeilen[] = {
+        {laKundennummer, u"Kundennummer:"},
+        {laIBAN, u"IBAN:"},
+        {laMandatsreferenz, u"Mandatsreferenz:"},
+        {laMandatsunterschriftDatum, u"Mandatsunterschrift am:"}};
+    int zeilenNr = 0;
+    for (const auto& [wert, text] : kontoZeilen) {
+        zv->addWidget(new QLabel(QString::fromUtf16(text), tabZVDaten), zeilenNr, 2);
+        zv->addWidget(wert, zeilenNr++, 3);
+    }
+    btnFaelligkeitAufteilen = new QPushButton(QStringLiteral("Fälligkeit aufteilen"), tabZVDaten);
+    btnKontoBearbeiten = new QPushButton(QStringLiteral("Konto bearbeiten (F10)"), tabZVDaten);
+    zv->addWidget(btnFaelligkeitAufteilen, zeilenNr, 2);
+    zv->addWidget(btnKontoBearbeiten, zeilenNr, 3);
+    zv->setColumnStretch(4, 1);
+    zv->setRowStretch(zeilenNr + 1, 1);
+    for (QLineEdit* e : zvFelder()) {
+        connect(e, &QLineEdit::editingFinished, this, [this, e] { zvFeldVerlassen(e); });
         e->installEventFilter(this);
     }
     connect(edRechNr, &QLineEdit::textEdited, BuchungFehlerLabel, &QLabel::clear);
+    connect(btnFaelligkeitAufteilen, &QPushButton::clicked, this, [this] {
+        Maske.FaelligkeitAufteilen();
+        zvAnzeigen();
+    });
     pcErfassung->addTab(tabZVDaten, QStringLiteral("ZV-Daten"));
     tabAufteilung = new QWidget;
     auto* aufteilung = new QVBoxLayout(tabAufteilung);
@@ -230,11 +279,18 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
                if (!IstPersonenkonto(g))
                    return;
                TformKonto dialog(dm, this);
-               if (dialog.KontoBearbeiten(KontoArtErmitteln(g), g)) {
+               if (!dialog.KontoBearbeiten(KontoArtErmitteln(g), g))
+                   return;
+               if (!Maske.ZVGruppeSichtbar ||
+                   Benutzer().frage(Meldungsart::Bestaetigung,
+                                    QStringLiteral("Möchten Sie die Änderungen der "
+                                                   "Zahlungsstammdaten in die aktueller Erfassung "
+                                                   "übernehmen?"),
+                                    Knoepfe::JaNein) == Antwort::Ja)
                    Maske.ZVDatenEintragen(QString::number(g));
-                   anzeigen();
-               }
+               anzeigen();
            });
+    connect(btnKontoBearbeiten, &QPushButton::clicked, acKontoBearbeiten, &QAction::trigger);
     aktion(acTSBearbeiten, QStringLiteral("acTSBearbeiten"),
            QStringLiteral("Textschlüssel bearbeiten"), Qt::Key_F11, [this] {
                TformTextschluessel dialog(dm, this);
@@ -253,9 +309,6 @@ void TframeErfassungsmaske::BereichOeffnen(int bereichId) {
     Maske.BereichOeffnen(bereichId);
     const bool zv = Maske.ZVSeiteSichtbar();
     pcErfassung->setTabVisible(pcErfassung->indexOf(tabZVDaten), zv);
-    laUeberschriftKlein->setText(QStringLiteral("Belegerfassung [") + Sitzung().Firma.Firmenname +
-                                 u']');
-    laUeberschriftGross->setText(Maske.Bereich().Bezeichnung);
     anzeigen();
 }
 
@@ -272,7 +325,7 @@ void TframeErfassungsmaske::SaldenAnzeige() {
     for (int i = 0; i < 3; ++i)
         Saldo[i]->setText(s.Bezeichnung[i].isEmpty()
                               ? QString()
-                              : s.Bezeichnung[i] + QStringLiteral(": ") + BetragText(s.Wert[i]));
+                              : s.Bezeichnung[i] + u' ' + BetragText(s.Wert[i]));
 }
 
 void TframeErfassungsmaske::anzeigen() {
@@ -372,33 +425,91 @@ void TframeErfassungsmaske::splitZelleGeaendert(int zeile, int spalte) {
 }
 
 void TframeErfassungsmaske::zvAnzeigen() {
-    edRechNr->setText(Maske.Z.Rechnungsnummer);
+    const tMaskenZustand& z = Maske.Z;
+    cbBankeinzug->setVisible(Maske.ZVGruppeSichtbar);
+    gbZahlung->setVisible(Maske.ZVGruppeSichtbar);
+    cbBankeinzug->setChecked(z.Bankeinzug);
+    cbBankeinzug->setEnabled(!Maske.BankeinzugGesperrt);
+    edRechNr->setText(z.Rechnungsnummer);
     edRechNr->setEnabled(!Maske.Bereich().BNrAlsRNr);
-    edValutaTage->setText(QString::number(Maske.Z.Valutatage));
-    edSkontoTage->setText(QString::number(Maske.Z.Skontotage));
-    edSkontoSatz->setText(QString::number(Maske.Z.SkontoSatz, 'f', 2).replace(u'.', u',') +
+    edValutaTage->setText(QString::number(z.Valutatage));
+    edValutaDatum->setText(DatumText(Maske.ValutaDatum()));
+    edSkontoTage->setText(QString::number(z.Skontotage));
+    edSkontoDatum->setText(DatumText(Maske.SkontoDatum()));
+    edSkontoSatz->setText(QString::number(z.SkontoSatz, 'f', 2).replace(u'.', u',') +
                           QStringLiteral(" %"));
-    edNettoTage->setText(QString::number(Maske.Z.Nettotage));
-    laDaten->setText(QStringLiteral("Valuta: ") + DatumText(Maske.ValutaDatum()) +
-                     QStringLiteral("   Skonto: ") + DatumText(Maske.SkontoDatum()) +
-                     QStringLiteral("   Fälligkeit: ") + DatumText(Maske.FaelligkeitsDatum()));
+    edSkontoBetrag->setText(BetragText(z.SkontoBetrag));
+    edNettoTage->setText(QString::number(z.Nettotage));
+    edFaelligkeitsDatum->setText(DatumText(Maske.FaelligkeitsDatum()));
     laZahlbetrag->setText(Maske.Zahlbetrag());
+    // Instalments replace the discount and net terms.
+    const bool offen = !z.Faelligkeitsaufteilung;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{edSkontoTage, edSkontoDatum, edSkontoSatz, edSkontoBetrag,
+                                         edNettoTage, edFaelligkeitsDatum, laZahlbetrag})
+        w->setEnabled(offen);
+    laKundennummer->setText(Maske.ZVKundennummer);
+    laIBAN->setText(Maske.ZVIBAN);
+    laMandatsreferenz->setText(Maske.ZVMandatsreferenz);
+    laMandatsunterschriftDatum->setText(Maske.ZVMandatsdatum);
 }
 
-void TframeErfassungsmaske::zvUebernehmen() {
+std::vector<QLineEdit*> TframeErfassungsmaske::zvFelder() const {
+    return {edRechNr,     edValutaTage,   edValutaDatum, edSkontoTage,       edSkontoDatum,
+            edSkontoSatz, edSkontoBetrag, edNettoTage,   edFaelligkeitsDatum};
+}
+
+bool TframeErfassungsmaske::zvFeldVerlassen(QLineEdit* e) {
     if (anzeigeLaeuft)
-        return;
-    Maske.Z.Rechnungsnummer = edRechNr->text();
-    Maske.Z.Valutatage = edValutaTage->text().toInt();
-    Maske.Z.Skontotage = edSkontoTage->text().toInt();
-    Maske.Z.Nettotage = std::max(edNettoTage->text().toInt(), Maske.Z.Skontotage);
-    QString satz = edSkontoSatz->text();
-    satz.remove(u'%').replace(u',', u'.');
-    Maske.SkontoSatzSetzen(satz.trimmed().toDouble());
-    const bool war = anzeigeLaeuft;
+        return true;
+    tMaskenZustand& z = Maske.Z;
+    const QString text = e->text();
+    bool gueltig = true;
+    if (e == edRechNr) {
+        z.Rechnungsnummer = text;
+    } else if (e == edValutaTage || e == edSkontoTage) {
+        (e == edValutaTage ? z.Valutatage : z.Skontotage) = text.toInt();
+        Maske.NettotageAnheben();
+    } else if (e == edNettoTage) {
+        z.Nettotage = text.toInt();
+    } else if (e == edSkontoSatz) {
+        QString satz = text;
+        satz.remove(u'%').replace(u',', u'.');
+        Maske.SkontoSatzSetzen(satz.trimmed().toDouble());
+    } else if (e == edSkontoBetrag) {
+        Maske.SkontoBetragSetzen(BetragAusText(text).value_or(Betrag()));
+    } else if (e == edValutaDatum) {
+        gueltig = Maske.ValutaDatumVerlassen(text);
+    } else if (e == edSkontoDatum) {
+        gueltig = Maske.SkontoDatumVerlassen(text);
+    } else if (e == edFaelligkeitsDatum) {
+        gueltig = Maske.FaelligkeitsDatumVerlassen(text);
+    }
     anzeigeLaeuft = true;
     zvAnzeigen();
-    anzeigeLaeuft = war;
+    anzeigeLaeuft = false;
+    if (!gueltig) {
+        e->setFocus();
+        e->selectAll();
+    }
+    return gueltig;
+}
+
+void TframeErfassungsmaske::zvEnter(QLineEdit* e) {
+    if (!zvFeldVerlassen(e))
+        return;
+    if (e == edFaelligkeitsDatum || (e == edRechNr && !gbZahlung->isVisible())) {
+        Maske.Cursor = Spalte::Nummer;
+        anzeigen();
+        return;
+    }
+    const std::vector<QLineEdit*> felder = zvFelder();
+    for (auto it = std::find(felder.begin(), felder.end(), e) + 1; it != felder.end(); ++it)
+        if ((*it)->isEnabled()) {
+            (*it)->setFocus();
+            (*it)->selectAll();
+            return;
+        }
 }
 
 void TframeErfassungsmaske::gehe(int spalte) {
@@ -413,7 +524,10 @@ void TframeErfassungsmaske::speichern() {
     if (Maske.SplitlisteHatFokus)
         Maske.SplitlisteHatFokus = false;
     Maske.Z.Spalten[Maske.Cursor] = Zelle[Maske.Cursor]->text();
-    zvUebernehmen();
+    const std::vector<QLineEdit*> felder = zvFelder();
+    if (const auto it = std::find(felder.begin(), felder.end(), QApplication::focusWidget());
+        it != felder.end() && !zvFeldVerlassen(*it))
+        return;
     Maske.Speichern();
     anzeigen();
     if (Maske.FehlerFeld == Pruefcode::Rechnungsnummer)
@@ -523,12 +637,12 @@ bool TframeErfassungsmaske::eventFilter(QObject* o, QEvent* e) {
     }
     if (o == AufteilungsListe && e->type() == QEvent::KeyPress)
         return splitTaste(static_cast<QKeyEvent*>(e));
-    if (o == edRechNr && e->type() == QEvent::KeyPress) {
+    if (e->type() == QEvent::KeyPress) {
         const int taste = static_cast<QKeyEvent*>(e)->key();
-        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-            zvUebernehmen();
-            Maske.Cursor = Spalte::Nummer;
-            anzeigen();
+        const std::vector<QLineEdit*> felder = zvFelder();
+        const auto it = std::find(felder.begin(), felder.end(), o);
+        if (it != felder.end() && (taste == Qt::Key_Return || taste == Qt::Key_Enter)) {
+            zvEnter(*it);
             return true;
         }
     }

@@ -3,10 +3,13 @@
 #include "Erfassungsmaske.h"
 
 #include <QWidget>
+#include <vector>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QToolButton;
@@ -26,8 +29,6 @@ public:
 
     tErfassungsmaske Maske;
     QLineEdit* Zelle[Spalte::Anzahl] = {};
-    QLabel* laUeberschriftKlein;
-    QLabel* laUeberschriftGross;
     QLabel* BuchungFehlerLabel;
     QLabel* Saldo[3] = {};
     QToolButton* btnJahrAuswahl;
@@ -37,13 +38,25 @@ public:
     QWidget* tabAufteilung;
     QTableWidget* AufteilungsListe;
     QTableWidget* TSListe;
+    QCheckBox* cbBankeinzug;
     QLineEdit* edRechNr;
+    // Valuta, discount and net terms with their dates; hidden for accounts without open items.
+    QWidget* gbZahlung;
     QLineEdit* edValutaTage;
+    QLineEdit* edValutaDatum;
     QLineEdit* edSkontoTage;
+    QLineEdit* edSkontoDatum;
     QLineEdit* edSkontoSatz;
+    QLineEdit* edSkontoBetrag;
     QLineEdit* edNettoTage;
-    QLabel* laDaten;
+    QLineEdit* edFaelligkeitsDatum;
     QLabel* laZahlbetrag;
+    QLabel* laKundennummer;
+    QLabel* laIBAN;
+    QLabel* laMandatsreferenz;
+    QLabel* laMandatsunterschriftDatum;
+    QPushButton* btnFaelligkeitAufteilen;
+    QPushButton* btnKontoBearbeiten;
     QAction* acErfassungLeeren;
     QAction* acErfassungKlaeren;
     QAction* acErfassungBemerkung;
@@ -68,7 +81,11 @@ private:
     void kopfAnzeigen();
     void gehe(int spalte);
     void speichern();
-    void zvUebernehmen();
+    // The payment page's fields in their order; Enter moves along it.
+    std::vector<QLineEdit*> zvFelder() const;
+    // Takes over the field being left; false when its date was refused and the focus stays.
+    bool zvFeldVerlassen(QLineEdit* feld);
+    void zvEnter(QLineEdit* feld);
     bool zeilenTaste(int spalte, QKeyEvent* k);
     bool splitTaste(QKeyEvent* k);
     void splitZelleGeaendert(int zeile, int spalte);
