@@ -107,6 +107,14 @@ QString firmennameIn(const QString& datei, const QString& ordner) {
     return a.naechste() ? a.text(0) : QString();
 }
 
+// The row of an account this business sees; its own row wins over a shared one. Binds the
+// account, then the MNr twice.
+QString sichtbareKontozeile(const QString& tabelle) {
+    return QStringLiteral("SELECT * FROM %1 WHERE Konto=? AND %2 "
+                          "ORDER BY (AngelegtVonMNr=?) DESC, ID LIMIT 1")
+        .arg(tabelle, sichtbarkeitsBedingung());
+}
+
 } // namespace
 
 int KontoArtErmitteln(qint64 konto) {
@@ -149,11 +157,7 @@ std::optional<tPersonenkonto> PersonenkontoLaden(Datenbank& archiv, const QStrin
     const QString tabelle = KontoTabelle(KontoArtErmitteln(konto));
     if (tabelle.isEmpty())
         return std::nullopt;
-    Abfrage a(archiv,
-              QStringLiteral("SELECT * FROM %1 WHERE Konto=? AND %2 "
-                             "ORDER BY (AngelegtVonMNr=?) DESC, ID LIMIT 1")
-                  .arg(tabelle, sichtbarkeitsBedingung()),
-              {konto, mnr, mnr});
+    Abfrage a(archiv, sichtbareKontozeile(tabelle), {konto, mnr, mnr});
     if (!a.naechste())
         return std::nullopt;
     return tPersonenkonto{konto,
@@ -312,11 +316,7 @@ std::optional<tKontoDaten> KontoDatenLaden(Datenbank& archiv, const QString& mnr
     const QString tabelle = KontoTabelle(kontoArt);
     if (tabelle.isEmpty())
         return std::nullopt;
-    Abfrage a(archiv,
-              QStringLiteral("SELECT * FROM %1 WHERE Konto=? AND %2 "
-                             "ORDER BY (AngelegtVonMNr=?) DESC, ID LIMIT 1")
-                  .arg(tabelle, sichtbarkeitsBedingung()),
-              {konto, mnr, mnr});
+    Abfrage a(archiv, sichtbareKontozeile(tabelle), {konto, mnr, mnr});
     if (!a.naechste())
         return std::nullopt;
     tKontoDaten k;
