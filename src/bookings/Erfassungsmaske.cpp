@@ -702,7 +702,10 @@ bool tErfassungsmaske::FaelligkeitAufteilen() {
         return false;
     }
     auto teile = FaelligkeitenAufteilen(betrag, ValutaDatum());
-    if (!teile || teile->empty()) {
+    // Cancelling leaves an instalment plan entered before untouched.
+    if (!teile)
+        return Z.Faelligkeitsaufteilung.has_value();
+    if (teile->empty()) {
         Z.Faelligkeitsaufteilung.reset();
         return false;
     }

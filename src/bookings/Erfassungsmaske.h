@@ -123,8 +123,8 @@ public:
     // Leaving the discount-days or valuta-days field: the net days never stay below the discount
     // days.
     void NettotageAnheben();
-    // "Fälligkeit aufteilen": true when instalments were confirmed; they then replace the
-    // discount and net terms.
+    // "Fälligkeit aufteilen": true when instalments apply afterwards; they replace the discount
+    // and net terms.
     bool FaelligkeitAufteilen();
 
     // The split list: row 0 is the remainder, the last row is free for input.

@@ -50,7 +50,7 @@ QString FaelligkeitsAufteilungPruefen(Betrag rechnungsbetrag,
                                       const std::vector<tFaelligkeitsteil>& teile);
 
 // The question for a due-date split; the window installs its dialog. nullopt when the user
-// removes the split or cancels.
+// cancels, an empty list when the user removes the split.
 using tFaelligkeitsAbfrage = std::function<std::optional<std::vector<tFaelligkeitsteil>>(
     Betrag rechnungsbetrag, const QDate& ersteFaelligkeit)>;
 void FaelligkeitsAufteilungAnmelden(tFaelligkeitsAbfrage abfrage);

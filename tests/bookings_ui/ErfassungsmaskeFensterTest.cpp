@@ -1,6 +1,8 @@
 #include "../bookings/Buchungsumgebung.h"
+#include "Fensterhilfen.h"
 #include "OffenePosten.h"
 #include "Textschluessel.h"
+#include "TformKontoauswahl.h"
 #include "TframeErfassungsmaske.h"
 
 #include <QAction>
@@ -111,7 +113,19 @@ TEST_F(Erfassungsfenster, KassenbuchNurMitDerTastatur) {
     EXPECT_EQ(f->Zelle[Spalte::GKonto]->text(), QStringLiteral("1490"));
     EXPECT_EQ(f->AufteilungsListe->item(0, 1)->text(), QStringLiteral("40,00"));
     f->AufteilungsListe->setCurrentCell(1, 0);
-    f->AufteilungsListe->item(1, 0)->setText(QStringLiteral("6310"));
+    sobaldOffen<TformKontoauswahl>([](TformKontoauswahl* d) {
+        auto* liste = d->tabs->currentWidget()->findChild<QTableWidget*>();
+        ASSERT_NE(liste, nullptr);
+        const auto treffer = liste->findItems(QStringLiteral("6310"), Qt::MatchExactly);
+        ASSERT_EQ(treffer.size(), 1);
+        liste->selectRow(treffer.first()->row());
+        d->btnUebernehmen->click();
+    });
+    QTest::keyClick(f->AufteilungsListe, Qt::Key_Insert);
+    // The test platform does not hand the activation back after the modal picker.
+    QApplication::setActiveWindow(f.get());
+    EXPECT_EQ(f->AufteilungsListe->item(1, 0)->text(), QStringLiteral("6310"));
+    EXPECT_EQ(f->Maske.Z.Aufteilung[1].Konto, QStringLiteral("6310"));
     f->AufteilungsListe->setCurrentCell(1, 1);
     f->AufteilungsListe->item(1, 1)->setText(QStringLiteral("15,00"));
     EXPECT_EQ(f->AufteilungsListe->item(0, 1)->text(), QStringLiteral("25,00"));
@@ -182,6 +196,10 @@ TEST_F(Erfassungsfenster, LieferantenrechnungMitFaelligkeit) {
     tippen("R-4711");
     taste(Qt::Key_Return);
     EXPECT_EQ(fokus(), f->edValutaTage);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->edValutaDatum);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->edSkontoDatum);
     f->edFaelligkeitsDatum->setFocus();
     f->edFaelligkeitsDatum->selectAll();
     tippen("15.02.2024");
@@ -211,11 +229,28 @@ TEST_F(Erfassungsfenster, LieferantenrechnungMitFaelligkeit) {
     });
     f->Maske.Z.Spalten[Spalte::Betrag] = QStringLiteral("100,00");
     f->btnFaelligkeitAufteilen->click();
-    FaelligkeitsAufteilungAnmelden({});
     ASSERT_TRUE(f->Maske.Z.Faelligkeitsaufteilung.has_value());
     EXPECT_EQ(f->Maske.Z.Faelligkeitsaufteilung->size(), 2u);
     EXPECT_FALSE(f->edSkontoSatz->isEnabled());
     EXPECT_FALSE(f->edFaelligkeitsDatum->isEnabled());
+
+    // Cancelling keeps the instalments; removing them brings the terms back.
+    FaelligkeitsAufteilungAnmelden(
+        [](Betrag, const QDate&) -> std::optional<std::vector<tFaelligkeitsteil>> {
+            return std::nullopt;
+        });
+    f->btnFaelligkeitAufteilen->click();
+    ASSERT_TRUE(f->Maske.Z.Faelligkeitsaufteilung.has_value());
+    EXPECT_EQ(f->Maske.Z.Faelligkeitsaufteilung->size(), 2u);
+    EXPECT_FALSE(f->edSkontoSatz->isEnabled());
+    FaelligkeitsAufteilungAnmelden([](Betrag, const QDate&) {
+        return std::optional<std::vector<tFaelligkeitsteil>>(std::vector<tFaelligkeitsteil>{});
+    });
+    f->btnFaelligkeitAufteilen->click();
+    FaelligkeitsAufteilungAnmelden({});
+    EXPECT_FALSE(f->Maske.Z.Faelligkeitsaufteilung.has_value());
+    EXPECT_TRUE(f->edSkontoSatz->isEnabled());
+    EXPECT_TRUE(f->edFaelligkeitsDatum->isEnabled());
 }
 
 } // namespace

@@ -68,8 +68,23 @@ TEST_F(OPDialoge, FaelligkeitNichtAufgeteiltUndEntfernt) {
         QTest::mouseClick(f->btnEntfernen, Qt::LeftButton);
     });
     EXPECT_FALSE(dialog.FaelligkeitenAufteilen(Betrag::ausCent(100000), QDate(2024, 4, 4)));
+    EXPECT_EQ(dialog.result(), TformFaelligkeitAufteilen::Entfernt);
     EXPECT_TRUE(dialog.MaskeIstLeer);
     EXPECT_TRUE(dialog.FaelligkeitsAufteilung.empty());
+}
+
+// Through the installed dialog, removing answers an empty split, cancelling answers none.
+TEST_F(OPDialoge, FaelligkeitEntferntOderAbgebrochen) {
+    QWidget fenster;
+    TformFaelligkeitAufteilen::Anmelden(&fenster);
+    sobaldOffen<TformFaelligkeitAufteilen>(
+        [](TformFaelligkeitAufteilen* f) { QTest::mouseClick(f->btnEntfernen, Qt::LeftButton); });
+    const auto entfernt = FaelligkeitenAufteilen(Betrag::ausCent(100000), QDate(2024, 4, 4));
+    ASSERT_TRUE(entfernt);
+    EXPECT_TRUE(entfernt->empty());
+    sobaldOffen<TformFaelligkeitAufteilen>(
+        [](TformFaelligkeitAufteilen* f) { QTest::keyClick(f, Qt::Key_Escape); });
+    EXPECT_FALSE(FaelligkeitenAufteilen(Betrag::ausCent(100000), QDate(2024, 4, 4)));
 }
 
 // A customer's credit note by hand: checks, the coupled fields and the stored signs.

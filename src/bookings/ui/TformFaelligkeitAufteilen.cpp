@@ -47,7 +47,7 @@ TformFaelligkeitAufteilen::TformFaelligkeitAufteilen(QWidget* parent)
     connect(btnEntfernen, &QPushButton::clicked, this, [this] {
         MaskeIstLeer = true;
         FaelligkeitsAufteilung.clear();
-        reject();
+        done(Entfernt);
     });
 }
 
@@ -73,9 +73,9 @@ void TformFaelligkeitAufteilen::Anmelden(QWidget* parent) {
         [fenster](Betrag betrag,
                   const QDate& erste) -> std::optional<std::vector<tFaelligkeitsteil>> {
             TformFaelligkeitAufteilen dialog(fenster);
-            if (!dialog.FaelligkeitenAufteilen(betrag, erste))
-                return std::nullopt;
-            return dialog.FaelligkeitsAufteilung;
+            if (dialog.FaelligkeitenAufteilen(betrag, erste) || dialog.result() == Entfernt)
+                return dialog.FaelligkeitsAufteilung;
+            return std::nullopt;
         });
 }
 

@@ -16,8 +16,10 @@ public:
     explicit TformFaelligkeitAufteilen(QWidget* parent = nullptr);
 
     // True when the user confirmed a split; FaelligkeitsAufteilung then holds the rows up to the
-    // last one with an amount, so each instalment keeps its position.
+    // last one with an amount, so each instalment keeps its position. After false, result() is
+    // Entfernt when the user removed the split rather than cancelled.
     bool FaelligkeitenAufteilen(Betrag rechnungsbetrag, const QDate& ersteFaelligkeit);
+    static constexpr int Entfernt = QDialog::Accepted + 1;
 
     // Puts the dialog behind the booking's due-date split.
     static void Anmelden(QWidget* parent);

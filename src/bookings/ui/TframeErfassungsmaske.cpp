@@ -503,9 +503,11 @@ void TframeErfassungsmaske::zvEnter(QLineEdit* e) {
         anzeigen();
         return;
     }
+    // From the valuta date Enter passes over the discount days to the discount date.
+    int schritte = e == edValutaDatum ? 2 : 1;
     const std::vector<QLineEdit*> felder = zvFelder();
     for (auto it = std::find(felder.begin(), felder.end(), e) + 1; it != felder.end(); ++it)
-        if ((*it)->isEnabled()) {
+        if ((*it)->isEnabled() && --schritte == 0) {
             (*it)->setFocus();
             (*it)->selectAll();
             return;
@@ -602,6 +604,12 @@ bool TframeErfassungsmaske::splitTaste(QKeyEvent* k) {
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
         Maske.SplitEnter();
         splitAnzeigen();
+        return true;
+    }
+    if (k->key() == Qt::Key_Insert && c == 0) {
+        // Written like a typed number, so the cell's own update runs.
+        if (const auto n = TformKontoauswahl::KontoWaehlen(dm, Kontoauswahl::Alle, this))
+            AufteilungsListe->item(r, 0)->setText(QString::number(*n));
         return true;
     }
     if (k->key() == Qt::Key_Down && r == AufteilungsListe->rowCount() - 1) {
