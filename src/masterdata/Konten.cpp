@@ -453,28 +453,35 @@ bool KontoSpeichern(TDataModule1& dm, tKontoDaten& k, const QString& textschlues
                k.eMailAdresse, k.ZusatztextPopup, k.Zusatztext, k.Oeffentlich, k.ID});
     u.ausfuehren();
     const bool kunde = k.KontoArt == KontoArt::Kunde;
-    if (archiv.ausfuehren(
-            QStringLiteral("UPDATE KontoZVDaten SET Kundennummer=?, SkontoSatz=?, "
-                           "SkontoTage=?, NettoTage=?, Bankeinzug=?, ZVBank=?, "
-                           "StandardBankVerbindung=?, OPOS=?, Mandatsreferenz=?, "
-                           "MandatsunterschriftDatum=?, "
-                           "NettoFaelligkeitMonatsende=? WHERE Konto=? AND MNr=?"),
-            {k.ZV.Kundennummer, k.ZV.SSatz, k.ZV.STage, k.ZV.NTage, k.ZV.Bankeinzug, k.ZV.Zahlbank,
-             k.ZV.StandardBank, k.ZV.OPOS, kunde ? k.ZV.Mandatsreferenz : QString(),
-             kunde && k.ZV.MandatsunterschriftDatum.isValid() ? Wert(k.ZV.MandatsunterschriftDatum)
-                                                              : Wert(),
-             k.ZV.NettofaelligkeitMonatsende, k.Konto, mnr}) == 0)
+    // The same values for the update and, when this business has no row yet, the insert.
+    const std::initializer_list<Wert> zvWerte = {k.ZV.Kundennummer,
+                                                 k.ZV.SSatz,
+                                                 k.ZV.STage,
+                                                 k.ZV.NTage,
+                                                 k.ZV.Bankeinzug,
+                                                 k.ZV.Zahlbank,
+                                                 k.ZV.StandardBank,
+                                                 k.ZV.OPOS,
+                                                 kunde ? k.ZV.Mandatsreferenz : QString(),
+                                                 kunde && k.ZV.MandatsunterschriftDatum.isValid()
+                                                     ? Wert(k.ZV.MandatsunterschriftDatum)
+                                                     : Wert(),
+                                                 k.ZV.NettofaelligkeitMonatsende,
+                                                 k.Konto,
+                                                 mnr};
+    if (archiv.ausfuehren(QStringLiteral("UPDATE KontoZVDaten SET Kundennummer=?, SkontoSatz=?, "
+                                         "SkontoTage=?, NettoTage=?, Bankeinzug=?, ZVBank=?, "
+                                         "StandardBankVerbindung=?, OPOS=?, Mandatsreferenz=?, "
+                                         "MandatsunterschriftDatum=?, "
+                                         "NettoFaelligkeitMonatsende=? WHERE Konto=? AND MNr=?"),
+                          zvWerte) == 0)
         archiv.ausfuehren(
             QStringLiteral("INSERT INTO KontoZVDaten (Kundennummer, SkontoSatz, SkontoTage, "
                            "NettoTage, Bankeinzug, ZVBank, StandardBankVerbindung, OPOS, "
                            "Mandatsreferenz, MandatsunterschriftDatum, "
                            "NettoFaelligkeitMonatsende, Konto, MNr) "
                            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {k.ZV.Kundennummer, k.ZV.SSatz, k.ZV.STage, k.ZV.NTage, k.ZV.Bankeinzug, k.ZV.Zahlbank,
-             k.ZV.StandardBank, k.ZV.OPOS, kunde ? k.ZV.Mandatsreferenz : QString(),
-             kunde && k.ZV.MandatsunterschriftDatum.isValid() ? Wert(k.ZV.MandatsunterschriftDatum)
-                                                              : Wert(),
-             k.ZV.NettofaelligkeitMonatsende, k.Konto, mnr});
+            zvWerte);
     archiv.ausfuehren(QStringLiteral("DELETE FROM KontoBankverbindungen WHERE Konto=? AND MNr=?"),
                       {k.Konto, mnr});
     int position = 0;
