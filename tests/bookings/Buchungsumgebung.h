@@ -9,6 +9,7 @@
 #include "Pfade.h"
 #include "Sitzung.h"
 #include "TestInstallation.h"
+#include "Textschluessel.h"
 #include "Uhr.h"
 
 #include <QFile>
@@ -25,25 +26,8 @@ protected:
     FakeRueckfragen fragen;
 
     void SetUp() override {
-        const QString d = inst.datenverzeichnis();
-        dm.ADOConnection_StammVerbinden();
-        dm.ADOConnection_BereichVerbinden(BereichDateiname(d, inst.bereich()), true);
-        dm.ADOConnection_DatenVerbinden(DatenDateiname(d, inst.bereich(), inst.mnr()), true);
-        dm.ADOConnection_ArchivVerbinden(ArchivDateiname(d, inst.bereich(), 77), true, 77);
-        tSitzung& s = Sitzung();
-        s = tSitzung();
-        s.Datenverzeichnis = d;
-        s.Bereich = inst.bereich();
-        s.MNr = inst.mnr();
-        s.BenutzerID = inst.benutzerId();
-        s.BenutzerName = QStringLiteral("Admin");
-        s.Kuerzel = QStringLiteral("AD");
-        s.Monat = 3;
-        s.Jahr = 2024;
-        OptionenLaden(dm, s.Optionen);
-        s.Firma = FirmendatenLaden(dm.ADOConnection_Daten, s.MNr);
-        s.Firma.WirtschaftsBeginn = 7;
-        s.Kontenbereiche = KontenbereicheLaden(dm.ADOConnection_Stamm, 77);
+        inst.anmelden(dm);
+        Sitzung().Firma.WirtschaftsBeginn = 7;
         UhrFestsetzen(QDateTime(QDate(2024, 3, 20), QTime(10, 0)));
         bereich(1, 1, 1600, QStringLiteral("ww_mm_"));
         bereich(2, 2, 1800, QStringLiteral("B_mm_"));
@@ -62,6 +46,18 @@ protected:
                                 {konto, inst.mnr()});
         daten().ausfuehren(QStringLiteral("INSERT INTO Salden (Konto, Datum, Saldo) VALUES "
                                           "(1600, '2024-03-01', 10000)"));
+    }
+
+    // The text key BUERO: office supplies of 11,90 paid from the counter account 6310.
+    void bueroTextschluesselAnlegen() {
+        tTextschluessel ts;
+        ts.TSName = QStringLiteral("BUERO");
+        ts.Buchungstext = QStringLiteral("Bürobedarf");
+        ts.Betrag = Betrag::ausCent(1190);
+        ts.Buchungsseite = QStringLiteral("A");
+        ts.Steuer = QStringLiteral("0");
+        ts.Konto = 6310;
+        ASSERT_TRUE(TextschluesselSpeichern(archiv(), inst.mnr(), ts, false));
     }
     void TearDown() override { UhrFestsetzen(QDateTime()); }
 

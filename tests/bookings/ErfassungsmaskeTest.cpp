@@ -18,14 +18,7 @@ protected:
             archiv().ausfuehren(QStringLiteral("INSERT INTO Sachkonten (Konto, Bezeichnung, "
                                                "Steuer, Steuerbereich) VALUES (?, 'K', ?, 'kb')"),
                                 {konto, QString::fromLatin1(steuer)});
-        tTextschluessel ts;
-        ts.TSName = QStringLiteral("BUERO");
-        ts.Buchungstext = QStringLiteral("Bürobedarf");
-        ts.Betrag = Betrag::ausCent(1190);
-        ts.Buchungsseite = QStringLiteral("A");
-        ts.Steuer = QStringLiteral("0");
-        ts.Konto = 6310;
-        ASSERT_TRUE(TextschluesselSpeichern(archiv(), inst.mnr(), ts, false));
+        bueroTextschluesselAnlegen();
         m.BereichOeffnen(1);
     }
 

@@ -26,14 +26,7 @@ protected:
         archiv().ausfuehren(QStringLiteral("INSERT INTO Sachkonten (Konto, Bezeichnung, Steuer, "
                                            "Steuerbereich) VALUES (1490, 'Verrechnung', '0', "
                                            "'kb')"));
-        tTextschluessel ts;
-        ts.TSName = QStringLiteral("BUERO");
-        ts.Buchungstext = QStringLiteral("Bürobedarf");
-        ts.Betrag = Betrag::ausCent(1190);
-        ts.Buchungsseite = QStringLiteral("A");
-        ts.Steuer = QStringLiteral("0");
-        ts.Konto = 6310;
-        ASSERT_TRUE(TextschluesselSpeichern(archiv(), inst.mnr(), ts, false));
+        bueroTextschluesselAnlegen();
         f = std::make_unique<TframeErfassungsmaske>(dm);
         f->resize(1200, 600);
         f->show();
