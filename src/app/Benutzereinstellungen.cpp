@@ -67,6 +67,17 @@ void GridEinstellungenSchreiben(Datenbank& bereich, qint64 benutzerId, const QBy
                        {layout, benutzerId});
 }
 
+bool TextschluesselAusblendenLesen(Datenbank& bereich, qint64 benutzerId) {
+    Abfrage a(bereich, QStringLiteral("SELECT TextschluesselAusblenden FROM Benutzer WHERE ID=?"),
+              {benutzerId});
+    return a.naechste() && a.wahr(0);
+}
+
+void TextschluesselAusblendenSchreiben(Datenbank& bereich, qint64 benutzerId, bool ausblenden) {
+    bereich.ausfuehren(QStringLiteral("UPDATE Benutzer SET TextschluesselAusblenden=? WHERE ID=?"),
+                       {ausblenden, benutzerId});
+}
+
 bool LetzteVersionAbgleichen(Datenbank& bereich, qint64 benutzerId, const QString& version) {
     QString letzte;
     {

@@ -33,6 +33,11 @@ void BenutzereinstellungenSpeichern(Datenbank& bereich, qint64 benutzerId, const
 QByteArray GridEinstellungenLesen(Datenbank& bereich, qint64 benutzerId);
 void GridEinstellungenSchreiben(Datenbank& bereich, qint64 benutzerId, const QByteArray& layout);
 
+// Whether the user hid the text-key list beside the entry mask; shown when the row or value is
+// missing.
+bool TextschluesselAusblendenLesen(Datenbank& bereich, qint64 benutzerId);
+void TextschluesselAusblendenSchreiben(Datenbank& bereich, qint64 benutzerId, bool ausblenden);
+
 // Stores the program version as the user's last one. True when he had worked with another
 // version before: he is told about the new version. A first login stores it silently.
 bool LetzteVersionAbgleichen(Datenbank& bereich, qint64 benutzerId, const QString& version);

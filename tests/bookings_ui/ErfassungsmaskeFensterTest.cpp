@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -247,3 +248,32 @@ TEST_F(Erfassungsfenster, LieferantenrechnungMitFaelligkeit) {
 }
 
 } // namespace
+
+// The tax list comes to the front while the cursor stands in the tax column; the switch hides
+// the key list and the choice outlives the frame.
+TEST_F(Erfassungsfenster, SteuerlisteUndTextschluesselSchalter) {
+    EXPECT_EQ(f->paErfassungZusatz->currentWidget(), f->TSListe);
+    f->Maske.Z.Spalten[Spalte::Datum] = QStringLiteral("05.03.2024");
+    taste(Qt::Key_Tab);
+    tippen("4400");
+    taste(Qt::Key_Return);
+    tippen("100");
+    taste(Qt::Key_Return);
+    tippen("E");
+    taste(Qt::Key_Return);
+    ASSERT_EQ(fokus(), f->Zelle[Spalte::Steuer]);
+    EXPECT_EQ(f->paErfassungZusatz->currentWidget(), f->SteuerListe);
+    ASSERT_GT(f->SteuerListe->rowCount(), 1);
+    const QString zweiter = f->SteuerListe->item(1, 0)->text();
+    Q_EMIT f->SteuerListe->cellDoubleClicked(1, 0);
+    EXPECT_EQ(f->Zelle[Spalte::Steuer]->text(), zweiter);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(f->paErfassungZusatz->currentWidget(), f->TSListe);
+
+    EXPECT_EQ(f->btnTSAnzeigenSwitch->text(), QStringLiteral("Textschlüsselliste ausblenden"));
+    f->btnTSAnzeigenSwitch->click();
+    EXPECT_TRUE(f->paErfassungZusatz->isHidden());
+    EXPECT_EQ(f->btnTSAnzeigenSwitch->text(), QStringLiteral("Textschlüsselliste anzeigen"));
+    TframeErfassungsmaske neu(dm);
+    EXPECT_TRUE(neu.paErfassungZusatz->isHidden());
+}

@@ -1,5 +1,6 @@
 #include "TframeErfassungsmaske.h"
 
+#include "Benutzereinstellungen.h"
 #include "DataModule.h"
 #include "Datum.h"
 #include "Konten.h"
@@ -23,8 +24,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -200,7 +203,8 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
     connect(AufteilungsListe, &QTableWidget::cellChanged, this,
             &TframeErfassungsmaske::splitZelleGeaendert);
     pcErfassung->addTab(tabAufteilung, QStringLiteral("Aufteilung"));
-    TSListe = new QTableWidget(0, 2, teiler);
+    paErfassungZusatz = new QStackedWidget(teiler);
+    TSListe = new QTableWidget(0, 2, paErfassungZusatz);
     TSListe->setObjectName(QStringLiteral("TSListe"));
     TSListe->setHorizontalHeaderLabels({QStringLiteral("TS"), QStringLiteral("Bezeichnung")});
     TSListe->horizontalHeader()->setStretchLastSection(true);
@@ -217,6 +221,33 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
         Maske.Cursor = Spalte::TS;
         gehe(Spalte::Betrag);
     });
+    paErfassungZusatz->addWidget(TSListe);
+    SteuerListe = new QTableWidget(0, 2, paErfassungZusatz);
+    SteuerListe->setObjectName(QStringLiteral("SteuerListe"));
+    SteuerListe->setHorizontalHeaderLabels(
+        {QStringLiteral("Steuer"), QStringLiteral("Bezeichnung")});
+    SteuerListe->horizontalHeader()->setStretchLastSection(true);
+    SteuerListe->verticalHeader()->hide();
+    SteuerListe->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SteuerListe->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SteuerListe->setFocusPolicy(Qt::NoFocus);
+    // A double click takes the key into the tax cell the cursor stands in.
+    connect(SteuerListe, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {
+        if (zeile >= int(Maske.Steuerliste.size()))
+            return;
+        const QString schluessel = Maske.Steuerliste[size_t(zeile)].first;
+        if (Maske.SplitlisteHatFokus && Maske.SplitSpalte == 2 &&
+            size_t(Maske.SplitZeile) < Maske.Z.Aufteilung.size()) {
+            Maske.Z.Aufteilung[size_t(Maske.SplitZeile)].Steuer = schluessel;
+        } else if (!Maske.SplitlisteHatFokus && Maske.Cursor == Spalte::Steuer &&
+                   Maske.Aktiv[Spalte::Steuer]) {
+            Maske.Z.Spalten[Spalte::Steuer] = schluessel;
+        } else {
+            return;
+        }
+        anzeigen();
+    });
+    paErfassungZusatz->addWidget(SteuerListe);
     layout->addWidget(teiler, 1);
 
     const auto aktion = [this](QAction*& a, const QString& name, const QString& text, Qt::Key taste,
@@ -298,6 +329,43 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
                    Maske.TextschluesselLaden();
                anzeigen();
            });
+
+    paMenueErfassungsmaske = new QToolBar(this);
+    paMenueErfassungsmaske->setObjectName(QStringLiteral("paMenueErfassungsmaske"));
+    paMenueErfassungsmaske->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (QAction* a : {acErfassungLeeren, acErfassungSpeichern, acErfassungAufteilen,
+                       acErfassungKlaeren, acErfassungBemerkung, acTSAnlegen})
+        paMenueErfassungsmaske->addAction(a);
+    for (QWidget* knopf : paMenueErfassungsmaske->findChildren<QToolButton*>())
+        knopf->setFocusPolicy(Qt::NoFocus);
+    auto* abstand = new QWidget(paMenueErfassungsmaske);
+    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    paMenueErfassungsmaske->addWidget(abstand);
+    btnTSAnzeigenSwitch = new QPushButton(paMenueErfassungsmaske);
+    btnTSAnzeigenSwitch->setObjectName(QStringLiteral("btnTSAnzeigenSwitch"));
+    btnTSAnzeigenSwitch->setFocusPolicy(Qt::NoFocus);
+    paMenueErfassungsmaske->addWidget(btnTSAnzeigenSwitch);
+    connect(btnTSAnzeigenSwitch, &QPushButton::clicked, this, [this] {
+        const bool anzeigen = paErfassungZusatz->isHidden();
+        tsListeUmschalten(anzeigen);
+        TextschluesselAusblendenSchreiben(dm.ADOConnection_Bereich, Sitzung().BenutzerID,
+                                          !anzeigen);
+    });
+    tsListeUmschalten(
+        !TextschluesselAusblendenLesen(dm.ADOConnection_Bereich, Sitzung().BenutzerID));
+    layout->insertWidget(1, paMenueErfassungsmaske);
+}
+
+void TframeErfassungsmaske::tsListeUmschalten(bool anzeigen) {
+    paErfassungZusatz->setVisible(anzeigen);
+    btnTSAnzeigenSwitch->setText(anzeigen ? QStringLiteral("Textschlüsselliste ausblenden")
+                                          : QStringLiteral("Textschlüsselliste anzeigen"));
+}
+
+void TframeErfassungsmaske::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // The switch needs room; on a narrow screen the list keeps its state.
+    btnTSAnzeigenSwitch->setVisible(width() > 1056);
 }
 
 QList<QAction*> TframeErfassungsmaske::Aktionen() const {
@@ -345,6 +413,7 @@ void TframeErfassungsmaske::anzeigen() {
     kopfAnzeigen();
     SaldenAnzeige();
     tsListeAnzeigen();
+    steuerListeAnzeigen();
     splitAnzeigen();
     zvAnzeigen();
     anzeigeLaeuft = false;
@@ -377,6 +446,18 @@ void TframeErfassungsmaske::tsListeAnzeigen() {
         TSListe->selectRow(Maske.TSIndex);
         TSListe->scrollToItem(TSListe->item(Maske.TSIndex, 0), QAbstractItemView::PositionAtTop);
     }
+}
+
+void TframeErfassungsmaske::steuerListeAnzeigen() {
+    SteuerListe->setRowCount(int(Maske.Steuerliste.size()));
+    for (int i = 0; i < SteuerListe->rowCount(); ++i) {
+        const auto& [schluessel, bezeichnung] = Maske.Steuerliste[size_t(i)];
+        SteuerListe->setItem(i, 0, new QTableWidgetItem(schluessel));
+        SteuerListe->setItem(i, 1, new QTableWidgetItem(bezeichnung));
+    }
+    const bool steuer =
+        Maske.SplitlisteHatFokus ? Maske.SplitSpalte == 2 : Maske.Cursor == Spalte::Steuer;
+    paErfassungZusatz->setCurrentWidget(steuer ? SteuerListe : TSListe);
 }
 
 void TframeErfassungsmaske::splitAnzeigen() {

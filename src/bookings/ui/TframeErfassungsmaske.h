@@ -10,6 +10,8 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
+class QToolBar;
 class QTabWidget;
 class QTableWidget;
 class QToolButton;
@@ -37,7 +39,13 @@ public:
     QWidget* tabZVDaten;
     QWidget* tabAufteilung;
     QTableWidget* AufteilungsListe;
+    QToolBar* paMenueErfassungsmaske;
+    // "Textschlüsselliste ausblenden" / "Textschlüsselliste anzeigen".
+    QPushButton* btnTSAnzeigenSwitch;
+    // The text-key list and the tax list beside the mask; one of them is in front.
+    QStackedWidget* paErfassungZusatz;
     QTableWidget* TSListe;
+    QTableWidget* SteuerListe;
     QCheckBox* cbBankeinzug;
     QLineEdit* edRechNr;
     // Valuta, discount and net terms with their dates; hidden for accounts without open items.
@@ -68,6 +76,7 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     TDataModule1& dm;
@@ -75,6 +84,8 @@ private:
 
     void anzeigen();
     void tsListeAnzeigen();
+    void steuerListeAnzeigen();
+    void tsListeUmschalten(bool anzeigen);
     void splitAnzeigen();
     void zvAnzeigen();
     void SaldenAnzeige();
