@@ -96,10 +96,11 @@ bool AenderungSteuerRelevantPruefen(Datenbank& daten, const tBuchung& b, const Q
                                     qint64 buchungsId) {
     if (buchungsId < 0 || !BuchungstabelleGueltig(tabelle))
         return false;
+    // The same lines the save stores: the remainder row stays even when it is 0.
     std::vector<const tBuchungsListenEintrag*> zeilen;
-    for (const tBuchungsListenEintrag& z : b.BuchungsListe)
-        if (!z.Betrag.istNull())
-            zeilen.push_back(&z);
+    for (size_t i = 0; i < b.BuchungsListe.size(); ++i)
+        if (!b.BuchungsListe[i].Betrag.istNull() || i == 1)
+            zeilen.push_back(&b.BuchungsListe[i]);
     // Main row first: it is the one with Hauptbuchung set.
     Abfrage q(daten,
               QStringLiteral("SELECT Belegdatum, Konto, GKonto, Betrag, Buchungsseite, "

@@ -299,6 +299,8 @@ TEST_F(Buchung, KasseBuchenBearbeitenMitVerlaufUndBelegnummern) {
     const qint64 zweite = b.BuchungsID;
     EXPECT_EQ(zahl(QStringLiteral("SELECT count(*) FROM Erfassungen WHERE BuchungsID=?"), {zweite}),
               4);
+    // The stored remainder of 0 belongs to the booking: the same split again is no change.
+    EXPECT_FALSE(AenderungSteuerRelevantPruefen(daten(), b, QStringLiteral("Erfassungen"), zweite));
     EXPECT_EQ(zahl(QStringLiteral("SELECT count(*) FROM Erfassungen WHERE BuchungsID=? AND "
                                   "Hauptbuchung=1 AND ID=?"),
                    {zweite, zweite}),
