@@ -32,6 +32,35 @@ void gross(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_text(ctx, g.constData(), g.size(), SQLITE_TRANSIENT);
 }
 
+// The number formed by the trailing digits of a text ("24_03_17" gives 17), Null without any:
+// receipt numbers sort by their counter, not as text.
+void endzahl(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    if (!t) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const int laenge = sqlite3_value_bytes(argv[0]);
+    int anfang = laenge;
+    while (anfang > 0 && t[anfang - 1] >= '0' && t[anfang - 1] <= '9')
+        --anfang;
+    while (anfang < laenge - 1 && t[anfang] == '0')
+        ++anfang;
+    if (anfang == laenge) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    // Beyond 18 digits the value no longer fits; the order is kept as a real number.
+    if (laenge - anfang > 18) {
+        sqlite3_result_double(ctx, QByteArray(t + anfang, laenge - anfang).toDouble());
+        return;
+    }
+    qint64 zahl = 0;
+    for (int i = anfang; i < laenge; ++i)
+        zahl = zahl * 10 + (t[i] - '0');
+    sqlite3_result_int64(ctx, zahl);
+}
+
 // SQLite's own locking is not reliable on network file systems, WAL not at all.
 bool aufNetzlaufwerk(const QString& datei) {
     const QByteArray typ = QStorageInfo(QFileInfo(datei).absolutePath()).fileSystemType();
@@ -82,6 +111,8 @@ void Datenbank::oeffnen(const QString& datei, bool anlegen) {
     sqlite3_busy_timeout(db, WarteZeitMs);
     sqlite3_create_collation(db, "DEUTSCH", SQLITE_UTF8, nullptr, vergleicheDeutsch);
     sqlite3_create_function(db, "GROSS", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, gross,
+                            nullptr, nullptr);
+    sqlite3_create_function(db, "ENDZAHL", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, endzahl,
                             nullptr, nullptr);
     try {
         // Reading the schema is where a file that is no database shows itself.
