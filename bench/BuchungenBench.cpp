@@ -3,6 +3,7 @@
 #include "BuchungSpeichern.h"
 #include "Buchungspruefung.h"
 #include "DataModule.h"
+#include "Erfassungsliste.h"
 #include "Firmendaten.h"
 #include "Kontenbereiche.h"
 #include "Optionen.h"
@@ -114,6 +115,112 @@ void PruefenSpeichernUndSaldo(benchmark::State& state) {
     }
 }
 BENCHMARK(PruefenSpeichernUndSaldo)->Unit(benchmark::kMillisecond);
+
+// An ordinary user without the rights for private and personnel accounts: the lists carry the
+// visibility filter.
+tSichtbarkeit Benutzersicht() {
+    tSichtbarkeit s;
+    s.UserStatus = 2;
+    s.Kuerzel = QStringLiteral("BE");
+    s.Privatkonten = false;
+    s.Personalkonten = false;
+    s.Kontenbereiche = Sitzung().Kontenbereiche;
+    return s;
+}
+
+const std::vector<int> BenchBereiche{1, 2, 3};
+
+// What the bookings page reads before it shows a month of the cash box: the first page, its
+// split rows and the number of rows. Argument: split rows as rows of their own (the option).
+void MonatslisteErsterBildschirm(benchmark::State& state) {
+    Umgebung& u = Umgebung::get();
+    Datenbank& daten = u.dm.ADOConnection_Daten;
+    const bool mitAufteilungen = state.range(0) != 0;
+    QRandomGenerator zufall(5);
+    const tSichtbarkeit sicht = Benutzersicht();
+    for (auto _ : state) {
+        const QDate von = QDate(2003 + int(zufall.bounded(22u)), 1 + int(zufall.bounded(12u)), 1);
+        const tErfassungsAbfrage a = ErfassungsListeBereich(
+            QStringLiteral("Erfassungen"), 1, von, von.addMonths(1).addDays(-1), mitAufteilungen,
+            Erfassungssortierung::ErstelltAmAbsteigend, sicht, BenchBereiche);
+        const auto zeilen = ErfassungenLesen(daten, a, 0, 200);
+        if (!mitAufteilungen) {
+            std::vector<qint64> ids;
+            for (const auto& z : zeilen)
+                ids.push_back(z.BuchungsID);
+            benchmark::DoNotOptimize(AufteilungszeilenLesen(daten, a.Tabelle, ids));
+        }
+        benchmark::DoNotOptimize(ErfassungenZaehlen(daten, a));
+        if (zeilen.size() < 200) {
+            state.SkipWithError("Monat zu klein");
+            break;
+        }
+    }
+}
+BENCHMARK(MonatslisteErsterBildschirm)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The first page of a search over all years, and with the second argument also the number of
+// hits. First argument: 0 an exact amount, 1 above 10,00 (nearly every row), 2 above 600,00
+// (a few rows), 3 between 0,01 and 600,00.
+void SucheBetragAlleJahre(benchmark::State& state) {
+    Umgebung& u = Umgebung::get();
+    Datenbank& daten = u.dm.ADOConnection_Daten;
+    QRandomGenerator zufall(9);
+    const tSichtbarkeit sicht = Benutzersicht();
+    for (auto _ : state) {
+        tErfassungssuche s;
+        s.Von = QDate(2000, 1, 1);
+        s.Bis = Heute();
+        switch (state.range(0)) {
+        case 0:
+            s.BetragVon = s.BetragBis = Betrag::ausCent(100 + qint64(zufall.bounded(60000u)));
+            break;
+        case 1:
+            s.BetragVon = Betrag::ausCent(1000);
+            break;
+        case 2:
+            s.BetragVon = Betrag::ausCent(60000);
+            break;
+        default:
+            s.BetragVon = Betrag::ausCent(1);
+            s.BetragBis = Betrag::ausCent(60000);
+        }
+        const tErfassungsAbfrage a = ErfassungsSuche(s, sicht, BenchBereiche);
+        benchmark::DoNotOptimize(ErfassungenLesen(daten, a, 0, 200));
+        if (state.range(1))
+            benchmark::DoNotOptimize(ErfassungenZaehlen(daten, a));
+    }
+}
+BENCHMARK(SucheBetragAlleJahre)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// The first page of a search by booking text over all years (with the second argument also the
+// number of hits). First argument: 0 a text few rows hold, 1 one most rows hold, 2 one with an
+// umlaut that no row holds.
+void SucheText(benchmark::State& state) {
+    Umgebung& u = Umgebung::get();
+    Datenbank& daten = u.dm.ADOConnection_Daten;
+    QRandomGenerator zufall(3);
+    const tSichtbarkeit sicht = Benutzersicht();
+    for (auto _ : state) {
+        tErfassungssuche s;
+        s.Von = QDate(2000, 1, 1);
+        switch (state.range(0)) {
+        case 0:
+            s.Buchungstext = QStringLiteral("buchung %1").arg(10000 + zufall.bounded(90000u));
+            break;
+        case 1:
+            s.Buchungstext = QStringLiteral("testbuchung 1");
+            break;
+        default:
+            s.Buchungstext = QStringLiteral("Bürobedarf");
+        }
+        const tErfassungsAbfrage a = ErfassungsSuche(s, sicht, BenchBereiche);
+        benchmark::DoNotOptimize(ErfassungenLesen(daten, a, 0, 200));
+        if (state.range(1))
+            benchmark::DoNotOptimize(ErfassungenZaehlen(daten, a));
+    }
+}
+BENCHMARK(SucheText)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 } // namespace
 
