@@ -4,10 +4,10 @@
 #include "Buchungsbereiche.h"
 #include "Buchungspruefung.h"
 #include "DataModule.h"
+#include "GespeicherteErfassung.h"
 #include "Konten.h"
 #include "OffenePosten.h"
 #include "Rueckfragen.h"
-#include "Salden.h"
 #include "Sitzung.h"
 #include "Textschluessel.h"
 #include "Uhr.h"
@@ -21,42 +21,6 @@ bool BuchungstabelleGueltig(const QString& tabelle) {
     static const QStringList tabellen{"Erfassungen", "Erfassungen_Import", "Erfassungen_Dauer",
                                       "Erfassungen_DauerPool"};
     return tabellen.contains(tabelle);
-}
-
-const QString Spaltenliste = QStringLiteral(
-    "ID, BuchungsID, Hauptbuchung, BuchungsBereich, Belegdatum, TSName, Konto, GKonto, "
-    "Buchungstext, Betrag, Buchungsseite, Steuer, BelegMaske, BelegZaehler, Belegnummer, "
-    "Rechnungsnummer, Bemerkung, NichtAufteilungskonto, AufteilungsSeite, ErstelltAm, "
-    "ErstelltVon, LetzteAenderung, AenderungVon, AnzahlAenderungen, AenderungSteuerRelevant, "
-    "BuchungKlaeren, Festgeschrieben, Systembuchung, ZVAusdruckID, Erfassungskennzeichen");
-
-struct tGespeicherteZeile {
-    QDate Belegdatum;
-    qint64 Konto = 0;
-    qint64 GKonto = 0;
-    QString Buchungsseite;
-    ::Betrag Betrag;
-};
-
-std::vector<tGespeicherteZeile> GespeicherteZeilen(Datenbank& daten, qint64 buchungsId) {
-    std::vector<tGespeicherteZeile> zeilen;
-    Abfrage q(daten,
-              QStringLiteral("SELECT Belegdatum, Konto, GKonto, Buchungsseite, Betrag FROM "
-                             "Erfassungen WHERE BuchungsID=?"),
-              {buchungsId});
-    while (q.naechste())
-        zeilen.push_back({q.datum(0), q.ganzzahl(1), q.ganzzahl(2), q.text(3), q.betrag(4)});
-    return zeilen;
-}
-
-void Vortraege(Datenbank& daten, const QDate& datum, qint64 konto, qint64 gkonto,
-               const QString& seite, Betrag betrag, int richtung) {
-    for (const qint64 k : {konto, gkonto}) {
-        const Betrag w = SaldoWirkung(k, konto, gkonto, seite, betrag);
-        SaldenVortraegeAnpassen(daten, k, datum, richtung > 0 ? w : -w);
-        if (konto == gkonto)
-            break;
-    }
 }
 
 tKontoAnlage& Kontoanlage() {
@@ -176,12 +140,9 @@ bool AktuelleBuchungSpeichern(TDataModule1& dm, tBuchung& b, const tMaskenZustan
             if (erfassungen) {
                 // Carried balances after the old rows lose their effect before they go.
                 for (const tGespeicherteZeile& z : GespeicherteZeilen(daten, id))
-                    Vortraege(daten, z.Belegdatum, z.Konto, z.GKonto, z.Buchungsseite, z.Betrag,
-                              -1);
-                daten.ausfuehren(QStringLiteral("INSERT INTO Erfassungen_Verlauf (%1) SELECT %1 "
-                                                "FROM Erfassungen WHERE BuchungsID=?")
-                                     .arg(Spaltenliste),
-                                 {id});
+                    SaldenvortraegeNachfuehren(daten, z.Belegdatum, z.Konto, z.GKonto,
+                                               z.Buchungsseite, z.Betrag, -1);
+                VerlaufKopieren(daten, id);
                 verlauf = true;
                 daten.ausfuehren(QStringLiteral("DELETE FROM Erfassungen WHERE Hauptbuchung<>1 "
                                                 "AND BuchungsID=?"),
@@ -279,12 +240,12 @@ bool AktuelleBuchungSpeichern(TDataModule1& dm, tBuchung& b, const tMaskenZustan
                 q.binden(int(werte.size()) + 1, hauptId);
                 q.ausfuehren();
             } else {
-                daten.ausfuehren(
-                    QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                                   "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                   "?, ?, ?, ?, ?, ?)")
-                        .arg(ziel, QString(Spaltenliste).remove(0, QStringLiteral("ID, ").size())),
-                    werte);
+                daten.ausfuehren(QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                                                "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                                                "?, ?, ?, ?, ?, ?)")
+                                     .arg(ziel, QString(ErfassungsSpaltenliste())
+                                                    .remove(0, QStringLiteral("ID, ").size())),
+                                 werte);
                 if (i == 0) {
                     buchungsId = daten.letzteId();
                     daten.ausfuehren(
@@ -293,7 +254,8 @@ bool AktuelleBuchungSpeichern(TDataModule1& dm, tBuchung& b, const tMaskenZustan
                 }
             }
             if (ziel == u"Erfassungen")
-                Vortraege(daten, z.BelegDatum, z.Konto, z.GKonto, z.Buchungsseite, z.Betrag, 1);
+                SaldenvortraegeNachfuehren(daten, z.BelegDatum, z.Konto, z.GKonto, z.Buchungsseite,
+                                           z.Betrag, 1);
         }
         const tKontoZVDaten zv =
             KontoZVDatenLaden(dm.ADOConnection_Archiv, s.MNr, QString::number(h.GKonto));
