@@ -8,6 +8,9 @@
 #include "TformGeldkonto.h"
 #include "TframeErfassungsmaske.h"
 #include "TfrmBenutzer.h"
+#include "TfrmErfassungen.h"
+#include "TfrmErfassungsliste.h"
+#include "TfrmErfassungssuche.h"
 #include "TfrmFirmendaten.h"
 #include "TfrmGeldkonten.h"
 #include "TfrmKMBDaten.h"
@@ -17,7 +20,9 @@
 #include "TfrmTextschluessel.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QMenu>
+#include <QTreeView>
 #include <algorithm>
 #include <map>
 
@@ -158,6 +163,11 @@ void StammdatenSeitenRegistrieren(Seitenregister& r) {
                  const QList<QAction*> a = static_cast<TframeErfassungsmaske*>(seite)->Aktionen();
                  return std::vector<QAction*>(a.begin(), a.end());
              },
+         .Kopfzeilen =
+             [](QWidget* seite) {
+                 return std::vector<QHeaderView*>{static_cast<TframeErfassungsmaske*>(seite)
+                                                      ->Erfassungen->Liste->Raster->header()};
+             },
          .Kontextmenue =
              [bereiche](TDataModule1& dm, QWidget* fenster, int index, QMenu& menu) {
                  const tBereichsListe liste = bereiche(dm);
@@ -186,6 +196,15 @@ void StammdatenSeitenRegistrieren(Seitenregister& r) {
                                                          Sitzung().Monat, Sitzung().Jahr, status);
                      });
              }});
+}
+
+void AuswertungenSeitenRegistrieren(Seitenregister& r) {
+    r.eintragen({.Aktion = QStringLiteral("acAuswSuche"),
+                 .Beschriftung = QStringLiteral("Suche"),
+                 .Gruppen = {Navigationsgruppe::Auswertungen},
+                 .Seite = [](TDataModule1& dm, QWidget* eltern) -> QWidget* {
+                     return new TfrmErfassungssuche(dm, eltern);
+                 }});
 }
 
 } // namespace
@@ -237,4 +256,5 @@ void SeitenRegistrieren(Seitenregister& r) {
     BenutzerSeiteRegistrieren(r);
     StammdatenSeitenRegistrieren(r);
     TextschluesselSeitenRegistrieren(r);
+    AuswertungenSeitenRegistrieren(r);
 }

@@ -1,9 +1,13 @@
 #include "../bookings/Buchungsumgebung.h"
+#include "Erfassungsverlauf.h"
 #include "Fensterhilfen.h"
 #include "OffenePosten.h"
 #include "Textschluessel.h"
+#include "TformErfassungLoeschen.h"
 #include "TformKontoauswahl.h"
 #include "TframeErfassungsmaske.h"
+#include "TfrmErfassungen.h"
+#include "TfrmErfassungsliste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +19,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -276,4 +281,62 @@ TEST_F(Erfassungsfenster, SteuerlisteUndTextschluesselSchalter) {
     EXPECT_EQ(f->btnTSAnzeigenSwitch->text(), QStringLiteral("Textschlüsselliste anzeigen"));
     TframeErfassungsmaske neu(dm);
     EXPECT_TRUE(neu.paErfassungZusatz->isHidden());
+}
+
+// The list under the mask follows every save; a booking opened from it is changed and keeps its
+// earlier state in the history; a deleted one stands with its reason in the archive.
+TEST_F(Erfassungsfenster, ListeBearbeitenVerlaufUndLoeschen) {
+    TfrmErfassungsliste* liste = f->Erfassungen->Liste;
+    EXPECT_EQ(f->pcErfassung->currentWidget(), f->tabInfo);
+    EXPECT_EQ(liste->Anzahl(), 0);
+    for (const char* betrag : {"2500", "1000"}) {
+        f->Maske.Z.Spalten[Spalte::Datum] = QStringLiteral("05.03.2024");
+        taste(Qt::Key_Tab);
+        tippen("6300");
+        taste(Qt::Key_Return);
+        tippen(betrag);
+        taste(Qt::Key_Return);
+        tippen("E");
+        taste(Qt::Key_Return, 3);
+        f->Zelle[Spalte::Text]->selectAll();
+        tippen("Verkauf");
+        taste(Qt::Key_F9);
+    }
+    ASSERT_EQ(liste->Anzahl(), 2);
+    EXPECT_EQ(f->Saldo[2]->text().right(6), QStringLiteral("135,00"));
+
+    // Newest first: the 10,00 receipt is on top; Enter in the list loads it into the mask.
+    liste->Raster->setCurrentIndex(liste->Raster->model()->index(0, 0));
+    const std::optional<tErfassungsZeile> oben = liste->AktuelleZeile();
+    ASSERT_TRUE(oben);
+    EXPECT_EQ(oben->Betrag.cent(), 1000);
+    QTest::keyClick(liste->Raster, Qt::Key_Return);
+    EXPECT_EQ(f->Maske.Z.BearbeitungsID, oben->BuchungsID);
+    EXPECT_EQ(f->Zelle[Spalte::Betrag]->text(), QStringLiteral("10,00"));
+    f->Zelle[Spalte::Betrag]->setFocus();
+    f->Zelle[Spalte::Betrag]->selectAll();
+    tippen("1200");
+    taste(Qt::Key_F9);
+    EXPECT_EQ(liste->Anzahl(), 2);
+    EXPECT_EQ(f->Saldo[2]->text().right(6), QStringLiteral("137,00"));
+    const std::vector<tVerlaufsZeile> verlauf = ErfassungsVerlauf(daten(), oben->BuchungsID);
+    ASSERT_EQ(verlauf.size(), 2u);
+    EXPECT_EQ(verlauf.front().Zeile.Betrag.cent(), 1000);
+    EXPECT_EQ(verlauf.back().Zeile.Betrag.cent(), 1200);
+
+    // The other booking goes with a reason.
+    liste->Raster->setCurrentIndex(liste->Raster->model()->index(1, 0));
+    const qint64 zweite = liste->AktuelleZeile()->BuchungsID;
+    ASSERT_NE(zweite, oben->BuchungsID);
+    sobaldOffen<TformErfassungLoeschen>([](TformErfassungLoeschen* d) {
+        d->edBegruendung->setText(QStringLiteral("doppelt erfasst"));
+        d->btnJa->click();
+    });
+    f->Erfassungen->acErfassungLoeschen->trigger();
+    EXPECT_EQ(liste->Anzahl(), 1);
+    EXPECT_EQ(zahl(QStringLiteral("SELECT count(*) FROM Erfassungen_geloescht WHERE BuchungsID=? "
+                                  "AND Bemerkung='doppelt erfasst' AND Betrag=2500"),
+                   {zweite}),
+              1);
+    EXPECT_EQ(f->Saldo[2]->text().right(6), QStringLiteral("112,00"));
 }

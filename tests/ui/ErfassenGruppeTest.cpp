@@ -3,6 +3,7 @@
 #include "FakeRueckfragen.h"
 #include "Fensterhilfen.h"
 #include "Hauptfensterdaten.h"
+#include "Hauptfensterumgebung.h"
 #include "Sitzung.h"
 #include "TestInstallation.h"
 #include "TformAnmeldung.h"
@@ -30,29 +31,8 @@
 namespace {
 
 // The master-data pages in the window of the test installation's administrator.
-class StammdatenImHauptfenster : public ::testing::Test {
+class StammdatenImHauptfenster : public Hauptfensterumgebung {
 protected:
-    TestInstallation inst;
-    TDataModule1 dm{inst.datenverzeichnis()};
-    FakeRueckfragen fragen;
-    Seitenregister seitenregister;
-    LoginAusfuehren anmelden = [this](TDataModule1& d) {
-        sobaldOffen<TformAnmeldung>([this](TformAnmeldung* f) {
-            QTest::keyClicks(f->edPasswort, inst.passwort());
-            f->btnAnmelden->click();
-        });
-        TformAnmeldung dialog(d, QString());
-        return dialog.Execute();
-    };
-
-    void SetUp() override {
-        UhrFestsetzen(QDateTime(QDate(2024, 3, 5), QTime(9, 0)));
-        Sitzung() = tSitzung();
-        Sitzung().Datenverzeichnis = inst.datenverzeichnis();
-        SeitenRegistrieren(seitenregister);
-    }
-    void TearDown() override { UhrFestsetzen({}); }
-
     void bereich(int art, qint64 konto, const char* name, QDate anfang, bool aktiv = true,
                  Betrag saldo = Betrag()) {
         tGeldkonto g;

@@ -110,14 +110,14 @@ TEST_F(HauptForm, NachDerAnmeldung) {
     EXPECT_EQ(f->cxPageControl1->currentWidget(), f->cxTabSheet_NoSelect);
     EXPECT_FALSE(f->dxRibbon1->isTabVisible(f->dxRibbon1->indexOf(f->tabErfassen)));
     // The master data provide the booking areas, so the Erfassen group comes first.
-    EXPECT_EQ(gruppen(*f), (QStringList{QStringLiteral("Erfassen"), QStringLiteral("Stammdaten")}));
+    EXPECT_EQ(gruppen(*f), (QStringList{QStringLiteral("Erfassen"), QStringLiteral("Stammdaten"),
+                                        QStringLiteral("Auswertungen")}));
     EXPECT_EQ(s.Monat, 3);
     EXPECT_EQ(s.Jahr, 2024);
     EXPECT_TRUE(fragen.meldungen.empty()) << fragen.letzterText().toStdString();
 }
 
 TEST_F(HauptForm, NavigationWechseltSeitenUndUeberschriften) {
-    testseite("acAuswSuche", "Suche", Navigationsgruppe::Auswertungen);
     testseite("acAuswKontoblatt", "Kontoblatt", Navigationsgruppe::Auswertungen);
     auto f = oeffnen();
     EXPECT_EQ(gruppen(*f), (QStringList{QStringLiteral("Erfassen"), QStringLiteral("Stammdaten"),

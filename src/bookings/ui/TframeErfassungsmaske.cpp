@@ -1,15 +1,18 @@
 #include "TframeErfassungsmaske.h"
 
 #include "Benutzereinstellungen.h"
+#include "Buchungspruefung.h"
 #include "DataModule.h"
 #include "Datum.h"
 #include "Konten.h"
 #include "Rueckfragen.h"
 #include "Salden.h"
 #include "Sitzung.h"
+#include "TformBemerkung.h"
 #include "TformKonto.h"
 #include "TformKontoauswahl.h"
 #include "TformTextschluessel.h"
+#include "TfrmErfassungen.h"
 #include "Uhr.h"
 
 #include <QAction>
@@ -67,13 +70,15 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
     connect(btnJahrAuswahl->menu(), &QMenu::aboutToShow, this, &TframeErfassungsmaske::jahresmenue);
     layout->addLayout(kopf);
 
-    auto* zeile = new QGridLayout;
+    BuchungsZeile = new QWidget(this);
+    auto* zeile = new QGridLayout(BuchungsZeile);
+    zeile->setContentsMargins(0, 0, 0, 0);
     zeile->setHorizontalSpacing(1);
     for (int c = 0; c < Spalte::Anzahl; ++c) {
         const tSpaltenDaten& s = BuchungsZeilenDaten(c);
-        auto* kopfzelle = new QLabel(s.Bezeichnung, this);
+        auto* kopfzelle = new QLabel(s.Bezeichnung, BuchungsZeile);
         zeile->addWidget(kopfzelle, 0, c);
-        Zelle[c] = new QLineEdit(this);
+        Zelle[c] = new QLineEdit(BuchungsZeile);
         Zelle[c]->setObjectName(QStringLiteral("Spalte%1").arg(c));
         Zelle[c]->setAlignment(s.Rechts ? Qt::AlignRight : Qt::AlignLeft);
         if (c != Spalte::Text)
@@ -95,7 +100,7 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
         });
     }
     zeile->setColumnStretch(Spalte::Text, 1);
-    layout->addLayout(zeile);
+    layout->addWidget(BuchungsZeile);
     BuchungFehlerLabel = new QLabel(this);
     BuchungFehlerLabel->setObjectName(QStringLiteral("BuchungFehlerLabel"));
     BuchungFehlerLabel->setStyleSheet(QStringLiteral("color: red"));
@@ -103,6 +108,19 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
 
     auto* teiler = new QSplitter(this);
     pcErfassung = new QTabWidget(teiler);
+    tabInfo = new QWidget;
+    auto* info = new QVBoxLayout(tabInfo);
+    Erfassungen = new TfrmErfassungen(dm, tabInfo);
+    info->addWidget(Erfassungen);
+    pcErfassung->addTab(tabInfo, QStringLiteral("Info"));
+    connect(Erfassungen, &TfrmErfassungen::Bearbeiten, this, [this](qint64 buchungsId) {
+        Maske.BuchungLaden(QStringLiteral("Erfassungen"), buchungsId);
+        anzeigen();
+    });
+    connect(Erfassungen, &TfrmErfassungen::Geaendert, this, [this] {
+        Maske.BuchungsmaskeLeeren(true, true, true);
+        anzeigen();
+    });
     tabZVDaten = new QWidget;
     auto* zv = new QGridLayout(tabZVDaten);
     cbBankeinzug = new QCheckBox(QStringLiteral("Bankeinzug"), tabZVDaten);
@@ -274,13 +292,7 @@ TframeErfassungsmaske::TframeErfassungsmaske(TDataModule1& d, QWidget* eltern)
     acErfassungKlaeren->setCheckable(true);
     acErfassungKlaeren->setToolTip(QStringLiteral("Schaltet die Erfassung auf unklar/geklärt"));
     aktion(acErfassungBemerkung, QStringLiteral("acErfassungBemerkung"),
-           QStringLiteral("Bemerkungen"), Qt::Key_F4, [this] {
-               if (const auto b = Benutzer().eingabe(QStringLiteral("Bemerkungen"),
-                                                     QStringLiteral("Bemerkung:"),
-                                                     Maske.Z.BuchungsBemerkung, false))
-                   Maske.Z.BuchungsBemerkung = *b;
-               anzeigen();
-           });
+           QStringLiteral("Bemerkungen"), Qt::Key_F4, [this] { bemerkung(); });
     acErfassungBemerkung->setToolTip(QStringLiteral("Fügt der Erfassung eine Bemerkung hinzu"));
     aktion(acErfassungAufteilen, QStringLiteral("acErfassungAufteilen"),
            QStringLiteral("aufteilen und zurück"), Qt::Key_F5, [this] {
@@ -377,6 +389,25 @@ void TframeErfassungsmaske::BereichOeffnen(int bereichId) {
     Maske.BereichOeffnen(bereichId);
     const bool zv = Maske.ZVSeiteSichtbar();
     pcErfassung->setTabVisible(pcErfassung->indexOf(tabZVDaten), zv);
+    pcErfassung->setCurrentWidget(tabInfo);
+    Erfassungen->BereichAnzeigen(bereichId);
+    monatGewechselt();
+}
+
+void TframeErfassungsmaske::monatGewechselt() {
+    const bool abgeschlossen =
+        MonatAbgeschlossen(dm.ADOConnection_Daten, Sitzung().Monat, Sitzung().Jahr);
+    BuchungsZeile->setVisible(!abgeschlossen);
+    BuchungFehlerLabel->setVisible(!abgeschlossen);
+    paMenueErfassungsmaske->setVisible(!abgeschlossen);
+    Erfassungen->MonatsabschlussAnpassen(abgeschlossen);
+    Erfassungen->Aktualisieren();
+    anzeigen();
+}
+
+void TframeErfassungsmaske::bemerkung() {
+    TformBemerkung::BemerkungBearbeiten(Maske.Z.BuchungsBemerkung, false, Maske.Z.BuchungsBemerkung,
+                                        this);
     anzeigen();
 }
 
@@ -611,7 +642,8 @@ void TframeErfassungsmaske::speichern() {
     if (const auto it = std::find(felder.begin(), felder.end(), QApplication::focusWidget());
         it != felder.end() && !zvFeldVerlassen(*it))
         return;
-    Maske.Speichern();
+    if (Maske.Speichern())
+        Erfassungen->Aktualisieren();
     anzeigen();
     if (Maske.FehlerFeld == Pruefcode::Rechnungsnummer)
         edRechNr->setFocus();
@@ -627,7 +659,8 @@ bool TframeErfassungsmaske::zeilenTaste(int c, QKeyEvent* k) {
     case Qt::Key_Enter:
         Maske.Z.Spalten[c] = Zelle[c]->text();
         Maske.Fehler.clear();
-        Maske.Enter();
+        if (Maske.Enter())
+            Erfassungen->Aktualisieren();
         anzeigen();
         return true;
     case Qt::Key_Tab:
@@ -752,7 +785,7 @@ void TframeErfassungsmaske::monatsmenue() {
                       erster <= heute);
         connect(a, &QAction::triggered, this, [this, m] {
             Maske.MonatWaehlen(m);
-            anzeigen();
+            monatGewechselt();
         });
         if (m % 3 == 0 && m < 12)
             menu->addSeparator();
@@ -773,7 +806,7 @@ void TframeErfassungsmaske::jahresmenue() {
         a->setChecked(j == Sitzung().Jahr);
         connect(a, &QAction::triggered, this, [this, j] {
             Maske.JahrWaehlen(j);
-            anzeigen();
+            monatGewechselt();
         });
     }
 }

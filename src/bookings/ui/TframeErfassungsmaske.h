@@ -16,6 +16,7 @@ class QTabWidget;
 class QTableWidget;
 class QToolButton;
 class TDataModule1;
+class TfrmErfassungen;
 
 // The page on which bookings are typed: the booking line, its error label, the payment and
 // split tabs, the text-key list and the balances of the area. The rules live in
@@ -30,12 +31,16 @@ public:
     QList<QAction*> Aktionen() const;
 
     tErfassungsmaske Maske;
+    QWidget* BuchungsZeile;
     QLineEdit* Zelle[Spalte::Anzahl] = {};
     QLabel* BuchungFehlerLabel;
     QLabel* Saldo[3] = {};
     QToolButton* btnJahrAuswahl;
     QToolButton* btnMonatauswahl;
     QTabWidget* pcErfassung;
+    // "Info": the bookings of the area in the working month.
+    QWidget* tabInfo;
+    TfrmErfassungen* Erfassungen;
     QWidget* tabZVDaten;
     QWidget* tabAufteilung;
     QTableWidget* AufteilungsListe;
@@ -101,5 +106,9 @@ private:
     bool splitTaste(QKeyEvent* k);
     void splitZelleGeaendert(int zeile, int spalte);
     void monatsmenue();
+    // After a change of the working month: the list follows, and in a closed month everything
+    // that would change bookings is hidden.
+    void monatGewechselt();
+    void bemerkung();
     void jahresmenue();
 };
