@@ -183,7 +183,9 @@ TformHauptForm::TformHauptForm(TDataModule1& dm, const Seitenregister& register_
     dxRibbon1->addTab(tabStart, QStringLiteral("Start"));
     dxRibbon1->addTab(tabSonstiges, QStringLiteral("Sonstiges"));
     dxRibbon1->addTab(tabErfassen, QStringLiteral("Erfassen"));
-    dxRibbon1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    // The ribbon never widens the window beyond a small screen: bars that do not fit are cut at
+    // the right, their commands stay on their keys.
+    dxRibbon1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Maximum);
     ribbonAufbauen();
 
     laUeberschriftKlein = new QLabel(this);
