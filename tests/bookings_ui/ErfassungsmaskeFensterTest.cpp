@@ -305,16 +305,27 @@ TEST_F(Erfassungsfenster, ListeBearbeitenVerlaufUndLoeschen) {
     ASSERT_EQ(liste->Anzahl(), 2);
     EXPECT_EQ(f->Saldo[2]->text().right(6), QStringLiteral("135,00"));
 
-    // Newest first: the 10,00 receipt is on top; Enter in the list loads it into the mask.
-    liste->Raster->setCurrentIndex(liste->Raster->model()->index(0, 0));
+    // Newest first: the 10,00 receipt is on top; a double click loads it into the mask, and the
+    // keyboard goes on there.
+    const QModelIndex erste = liste->Raster->model()->index(0, 0);
+    liste->Raster->setCurrentIndex(erste);
     const std::optional<tErfassungsZeile> oben = liste->AktuelleZeile();
     ASSERT_TRUE(oben);
     EXPECT_EQ(oben->Betrag.cent(), 1000);
-    QTest::keyClick(liste->Raster, Qt::Key_Return);
+    const QPoint p = liste->Raster->visualRect(erste).center();
+    QTest::mouseClick(liste->Raster->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseDClick(liste->Raster->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseRelease(liste->Raster->viewport(), Qt::LeftButton, {}, p);
+    QApplication::processEvents();
     EXPECT_EQ(f->Maske.Z.BearbeitungsID, oben->BuchungsID);
     EXPECT_EQ(f->Zelle[Spalte::Betrag]->text(), QStringLiteral("10,00"));
-    f->Zelle[Spalte::Betrag]->setFocus();
-    f->Zelle[Spalte::Betrag]->selectAll();
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::TS]);
+    taste(Qt::Key_Tab);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::GKonto]);
+    // The account's name would replace the text: no.
+    fragen.antworten.push_back(Antwort::Nein);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(fokus(), f->Zelle[Spalte::Betrag]);
     tippen("1200");
     taste(Qt::Key_F9);
     EXPECT_EQ(liste->Anzahl(), 2);
