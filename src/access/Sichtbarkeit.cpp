@@ -81,8 +81,9 @@ tBuchungsFilter BuchungsFilter(const tSichtbarkeit& s, const QString& tabelle) {
     QString bedingung = QStringLiteral("(") + bedingungen.join(QStringLiteral(" AND ")) + u')';
     if (!s.Kuerzel.isEmpty()) {
         f.werte.emplace_back(QStringLiteral(":sichtbar_ersteller"), s.Kuerzel);
+        // The account ranges first: they decide most rows without comparing text.
         bedingung =
-            QStringLiteral("(%1.ErstelltVon = :sichtbar_ersteller OR %2)").arg(tabelle, bedingung);
+            QStringLiteral("(%2 OR %1.ErstelltVon = :sichtbar_ersteller)").arg(tabelle, bedingung);
     }
     f.sql = QStringLiteral(" AND ") + bedingung;
     return f;
