@@ -25,17 +25,6 @@ protected:
     bool speichern(const tMaskenZustand& m, tBuchung& b) {
         return BuchungPruefenMaske(dm, m, b) && AktuelleBuchungSpeichern(dm, b, m);
     }
-    QString tabelleninhalt() {
-        QString s;
-        for (const char* t : {"Erfassungen", "Erfassungen_Verlauf", "OffenePosten", "Salden"}) {
-            Abfrage q(daten(), QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(t));
-            while (q.naechste())
-                for (int i = 0; i < q.spaltenAnzahl(); ++i)
-                    s += q.text(i) + u'|';
-            s += u'\n';
-        }
-        return s;
-    }
 };
 
 TEST_F(Buchung, BelegzaehlerJePraefixUndZeitraum) {

@@ -92,4 +92,17 @@ protected:
     qint64 zahl(const QString& sql, std::initializer_list<Wert> werte = {}) {
         return daten().ganzzahlWert(sql, werte).value_or(-1);
     }
+    // Every row of the tables a save or delete writes, to show that a failed one changed nothing.
+    QString tabelleninhalt() {
+        QString s;
+        for (const char* t : {"Erfassungen", "Erfassungen_Verlauf", "Erfassungen_geloescht",
+                              "Erfassungen_DauerPool", "OffenePosten", "Salden"}) {
+            Abfrage q(daten(), QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(t));
+            while (q.naechste())
+                for (int i = 0; i < q.spaltenAnzahl(); ++i)
+                    s += q.text(i) + u'|';
+            s += u'\n';
+        }
+        return s;
+    }
 };

@@ -67,18 +67,6 @@ protected:
         return zahl(QStringLiteral("SELECT Saldo FROM Salden WHERE Konto=? AND Datum=?"),
                     {konto, QString::fromLatin1(datum)});
     }
-    QString tabelleninhalt() {
-        QString s;
-        for (const char* t : {"Erfassungen", "Erfassungen_Verlauf", "Erfassungen_geloescht",
-                              "Erfassungen_DauerPool", "OffenePosten", "Salden"}) {
-            Abfrage q(daten(), QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(t));
-            while (q.naechste())
-                for (int i = 0; i < q.spaltenAnzahl(); ++i)
-                    s += q.text(i) + u'|';
-            s += u'\n';
-        }
-        return s;
-    }
     QString opLog() {
         QFile f(Sitzung().Datenverzeichnis + QStringLiteral("/logs/1000_logfile.csv"));
         if (!f.open(QIODevice::ReadOnly))
