@@ -391,18 +391,23 @@ void TframeErfassungsmaske::BereichOeffnen(int bereichId) {
     pcErfassung->setTabVisible(pcErfassung->indexOf(tabZVDaten), zv);
     pcErfassung->setCurrentWidget(tabInfo);
     Erfassungen->BereichAnzeigen(bereichId);
-    monatGewechselt();
+    monatsabschlussAnpassen();
+    anzeigen();
 }
 
 void TframeErfassungsmaske::monatGewechselt() {
+    Erfassungen->Aktualisieren();
+    monatsabschlussAnpassen();
+    anzeigen();
+}
+
+void TframeErfassungsmaske::monatsabschlussAnpassen() {
     const bool abgeschlossen =
         MonatAbgeschlossen(dm.ADOConnection_Daten, Sitzung().Monat, Sitzung().Jahr);
     BuchungsZeile->setVisible(!abgeschlossen);
     BuchungFehlerLabel->setVisible(!abgeschlossen);
     paMenueErfassungsmaske->setVisible(!abgeschlossen);
     Erfassungen->MonatsabschlussAnpassen(abgeschlossen);
-    Erfassungen->Aktualisieren();
-    anzeigen();
 }
 
 void TframeErfassungsmaske::bemerkung() {

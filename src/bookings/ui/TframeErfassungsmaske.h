@@ -106,9 +106,10 @@ private:
     bool splitTaste(QKeyEvent* k);
     void splitZelleGeaendert(int zeile, int spalte);
     void monatsmenue();
-    // After a change of the working month: the list follows, and in a closed month everything
-    // that would change bookings is hidden.
+    // After a change of the working month the list follows.
     void monatGewechselt();
+    // In a closed month everything that would change bookings is hidden.
+    void monatsabschlussAnpassen();
     void bemerkung();
     void jahresmenue();
 };

@@ -159,7 +159,6 @@ void TfrmErfassungen::Aktualisieren() {
     const tSitzung& s = Sitzung();
     Liste->ErfassungenEintragenBereich(QStringLiteral("Erfassungen"), bereichId,
                                        Erfassungssortierung::ErstelltAmAbsteigend, s.Jahr, s.Monat);
-    acErfassungLoeschen->setVisible(bereichId != -1);
     kontextmenueAnpassen();
 }
 

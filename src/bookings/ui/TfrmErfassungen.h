@@ -19,7 +19,8 @@ public:
     // Lists the area's bookings of the working month.
     void BereichAnzeigen(int bereichId);
     void Aktualisieren();
-    // In a closed month the commands that change bookings are hidden.
+    // In a closed month the commands that change bookings are hidden; "löschen" also in
+    // "Erfassungen klären".
     void MonatsabschlussAnpassen(bool abgeschlossen);
 
     TfrmErfassungsliste* Liste;
