@@ -115,17 +115,13 @@ void filterAnhaengen(QString& bedingung, tWerte& werte, const tSichtbarkeit& sic
 // vorfilter: characters beyond ASCII become "_", so SQLite's own LIKE (which folds the case of
 // ASCII letters only) can reject most rows before GROSS has to look at them.
 QString suchmuster(const QString& text, bool vorfilter) {
+    const QString literal = LikeLiteral(text);
     QString muster = QStringLiteral("%");
-    for (const QChar c : text) {
-        if (vorfilter && c.unicode() > 0x7f) {
-            if (!c.isHighSurrogate())
-                muster += u'_';
-        } else if (c == u'%' || c == u'_' || c == u'\\') {
-            muster += u'\\';
+    for (const QChar c : literal) {
+        if (!vorfilter || c.unicode() <= 0x7f)
             muster += c;
-        } else {
-            muster += c;
-        }
+        else if (!c.isHighSurrogate())
+            muster += u'_';
     }
     return muster + u'%';
 }

@@ -363,3 +363,11 @@ qint64 AnzahlDatensaetze(Datenbank& db, const QString& sql, std::initializer_lis
         ++n;
     return n;
 }
+
+QString LikeLiteral(const QString& text) {
+    QString t = text;
+    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    t.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    t.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return t;
+}

@@ -165,3 +165,7 @@ private:
 
 // The number of rows a query returns.
 qint64 AnzahlDatensaetze(Datenbank& db, const QString& sql, std::initializer_list<Wert> werte = {});
+
+// The typed text as a LIKE pattern that matches it literally: "%", "_" and the escape character
+// are escaped for "LIKE ? ESCAPE '\'".
+QString LikeLiteral(const QString& text);

@@ -30,15 +30,6 @@ constexpr qint64 BuchstabentabelleEnde = 22900;
 const QString Mandatszeichen =
     QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz()+,-./:?");
 
-// A LIKE pattern that takes the typed text literally.
-QString likeText(const QString& text) {
-    QString t = text;
-    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    t.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    t.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return t;
-}
-
 qint64 ersteFreieNummer(Datenbank& archiv, const QString& tabelle, qint64 von, qint64 bis) {
     Abfrage a(archiv,
               QStringLiteral("SELECT DISTINCT Konto FROM %1 WHERE Konto BETWEEN ? AND ? "
@@ -254,7 +245,7 @@ tAehnlicheKonten BezeichnungsPruefung(Datenbank& archiv, int kontoArt, const QSt
         return {};
     QStringList zeilen;
     bool voll = false;
-    zeilenAnhaengen(archiv, tabelle, likeText(n) + QLatin1Char('%'), merkKonto, zeilen, voll);
+    zeilenAnhaengen(archiv, tabelle, LikeLiteral(n) + QLatin1Char('%'), merkKonto, zeilen, voll);
     tAehnlicheKonten ergebnis;
     if (zeilen.isEmpty()) {
         static const QStringList ohne = {QStringLiteral("GMBH"), QStringLiteral("PHARMA"),
@@ -265,7 +256,7 @@ tAehnlicheKonten BezeichnungsPruefung(Datenbank& archiv, int kontoArt, const QSt
                 break;
             if (wort.size() >= 4 && !ohne.contains(GrossSchreiben(wort)))
                 zeilenAnhaengen(archiv, tabelle,
-                                QLatin1Char('%') + likeText(wort) + QLatin1Char('%'), merkKonto,
+                                QLatin1Char('%') + LikeLiteral(wort) + QLatin1Char('%'), merkKonto,
                                 zeilen, voll);
         }
         zeilen.removeDuplicates();

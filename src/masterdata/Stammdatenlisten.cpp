@@ -6,14 +6,6 @@
 
 namespace {
 
-QString likeText(const QString& text) {
-    QString t = text;
-    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    t.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    t.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return t;
-}
-
 // The columns each search field looks at; the name covers the person parts too.
 QStringList suchspalten(Suchfeld f) {
     switch (f) {
@@ -107,7 +99,7 @@ PersonenkontenLaden(Datenbank& archiv, const QString& mnr, int kontoArt, qint64 
             muster = text;
         } else {
             muster = (suche->Art == Suchart::Enthaelt ? QStringLiteral("%") : QString()) +
-                     likeText(text) + QStringLiteral("%");
+                     LikeLiteral(text) + QStringLiteral("%");
             QStringList teile;
             for (const QString& s : suchspalten(suche->Feld))
                 teile << QStringLiteral("GROSS(CAST(%1 AS TEXT)) LIKE GROSS(?) ESCAPE '\\'").arg(s);
@@ -162,7 +154,7 @@ std::vector<tSachkonto> SachkontenLaden(Datenbank& archiv,
                              "LIKE GROSS(?) ESCAPE '\\' OR Konto=?) ORDER BY Konto"),
               {bereich.has_value(), bereich ? bereich->KontoVon : 0,
                bereich ? bereich->KontoBis : 0, begriff,
-               QStringLiteral("%") + likeText(begriff) + QStringLiteral("%"),
+               QStringLiteral("%") + LikeLiteral(begriff) + QStringLiteral("%"),
                ziffern ? begriff.toLongLong() : qint64(-1)});
     std::vector<tSachkonto> liste;
     while (a.naechste()) {
