@@ -201,9 +201,10 @@ QString bedingungEingrenzen(Datenbank& daten, const tErfassungsAbfrage& a, tWert
     qint64 wenigste = EingrenzungGrenze;
     for (const tEingrenzung& e : a.Eingrenzungen) {
         Abfrage probe(daten, QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 e WHERE %2 "
-                                            "LIMIT %3)")
-                                 .arg(a.Tabelle, e.Bedingung, QString::number(EingrenzungGrenze)));
+                                            "LIMIT :grenze)")
+                                 .arg(a.Tabelle, e.Bedingung));
         binden(probe, e.Werte);
+        probe.binden(QStringLiteral(":grenze"), EingrenzungGrenze);
         if (probe.naechste() && probe.ganzzahl(0) < wenigste) {
             wenigste = probe.ganzzahl(0);
             beste = &e;
@@ -224,11 +225,13 @@ bool seiteFruehInDatumsfolge(Datenbank& daten, const tErfassungsAbfrage& a,
     if (!a.Reihenfolge.startsWith(QStringLiteral("e.Belegdatum")))
         return false;
     const bool absteigend = a.Reihenfolge.startsWith(QStringLiteral("e.Belegdatum DESC"));
-    Abfrage q(daten, QStringLiteral("SELECT count(*) FROM (SELECT rowid AS r FROM %1 ORDER BY "
-                                    "Belegdatum%2 LIMIT %3) p JOIN %1 e ON e.rowid = p.r WHERE %4")
-                         .arg(a.Tabelle, absteigend ? QStringLiteral(" DESC") : QString(),
-                              QString::number(Stichprobe), bedingung));
+    Abfrage q(daten,
+              QStringLiteral("SELECT count(*) FROM (SELECT rowid AS r FROM %1 ORDER BY "
+                             "Belegdatum%2 LIMIT :stichprobe) p JOIN %1 e ON e.rowid = "
+                             "p.r WHERE %3")
+                  .arg(a.Tabelle, absteigend ? QStringLiteral(" DESC") : QString(), bedingung));
     binden(q, werte);
+    q.binden(QStringLiteral(":stichprobe"), Stichprobe);
     return q.naechste() && q.ganzzahl(0) >= bis;
 }
 
