@@ -31,7 +31,8 @@ bool Sachkonto(qint64 konto) {
 }
 
 bool Lieferantenkonto(qint64 konto) {
-    return konto >= 80000 && konto <= 99999;
+    const int art = KontoArtErmitteln(konto);
+    return art == KontoArt::Lieferant || art == KontoArt::LieferantKosten;
 }
 
 } // namespace
