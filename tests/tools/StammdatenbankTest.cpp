@@ -5,19 +5,24 @@
 #include "TestVerzeichnis.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
 
-// The reference database this build delivers, made by the builder from the seed files.
+// The reference database this build delivers, made by the builder from the seed files. Each
+// test reads its own copy: tests run in parallel processes, and the build's file stays as built.
 class StammdatenbankTest : public ::testing::Test {
 protected:
+    TestVerzeichnis dir;
     Datenbank db;
     void SetUp() override {
-        db.oeffnen(
+        const QString kopie = dir.datei(QStringLiteral("kmb_stamm.mdb"));
+        ASSERT_TRUE(QFile::copy(
             QDir(TestInstallation::programmverzeichnis()).filePath(QStringLiteral("kmb_stamm.mdb")),
-            false);
+            kopie));
+        db.oeffnen(kopie, false);
     }
     QString text(const QString& sql, std::initializer_list<Wert> werte) {
         Abfrage a(db, sql, werte);
